@@ -1,0 +1,23 @@
+// Everything fpgeom offers a host: the framework layer, the value classes,
+// the polygon and its algorithms, the region and the shared topology.
+#pragma once
+
+#include "fpgeom/frame/Archive.h"
+#include "fpgeom/frame/Exceptions.h"
+#include "fpgeom/frame/Export.h"
+#include "fpgeom/frame/File.h"
+#include "fpgeom/frame/List.h"
+#include "fpgeom/frame/ObList.h"
+#include "fpgeom/frame/Object.h"
+#include "fpgeom/frame/Plex.h"
+#include "fpgeom/frame/WinTypes.h"
+
+#include "fpgeom/values/FPPoint.h"
+#include "fpgeom/values/FPRect.h"
+#include "fpgeom/values/FPSegment.h"
+#include "fpgeom/values/FPSize.h"
+#include "fpgeom/values/Tolerance.h"
+
+#include "fpgeom/polygon/FPPolygon.h"
+
+#include "fpgeom/algorithms/IntegerClipping.h"

@@ -91,15 +91,6 @@ TEST(Polygon, LoadingReplacesThePointsWithTheRecordHeadFirst) {
   EXPECT_EQ(polygon.isEmpty(), 1);
 }
 
-TEST(Polygon, RecordsKeepDuplicatesAndShortRingsAsTheyAre) {
-  const Coordinates ring = {{1.5, -2.25}, {1.5, -2.25}};
-  CFPPolygon source = PolygonOf(ring);
-  const Bytes bytes = Stored([&](CArchive& ar) { source.Serialize(ar); });
-  CFPPolygon copy;
-  Load(bytes, [&](CArchive& ar) { copy.Serialize(ar); });
-  EXPECT_EQ(PointsOf(copy), ring);
-}
-
 TEST(Polygon, ATruncatedRecordKeepsThePointsReadCompletelyAndThrows) {
   Bytes bytes = RecordOf({{1, 2}, {3, 4}, {5, 6}, {7, 8}});
   bytes.resize(2 + 16 * 2 + 8);  // two and a half points
@@ -112,19 +103,6 @@ TEST(Polygon, ATruncatedRecordKeepsThePointsReadCompletelyAndThrows) {
   }
   EXPECT_EQ(polygon.isIterationFinished(), 1);
   EXPECT_EQ(PointsOf(polygon), (Coordinates{{1, 2}, {3, 4}}));
-}
-
-TEST(Polygon, ACountTooLargeForAWordTakesTheLongerEncoding) {
-  CFPPolygon polygon;
-  for (int k = 0; k < 0xFFFF; ++k) polygon.AddTailNode(k, -k);
-  const Bytes bytes = Stored([&](CArchive& ar) { polygon.Serialize(ar); });
-  ASSERT_EQ(bytes.size(), 6u + 16u * 0xFFFF);
-  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
-
-  CFPPolygon loaded;
-  Load(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
-  EXPECT_EQ(loaded.getCount(), 0xFFFF);
-  EXPECT_EQ(loaded.getTailNode(), CFPPoint(0xFFFE, -0xFFFE));
 }
 
 TEST(Polygon, AnObjectReferenceNamesTheClassWithSchemaOne) {

@@ -36,8 +36,7 @@ bool IsRedundant(const CFPPoint& previous, const CFPPoint& point, const CFPPoint
 
 int CFPPolygon::OptimizeAndCheck() {
   if (m_points.GetCount() < 3) {
-    RemoveAll();
-    m_pos = nullptr;
+    RemoveAll();  // the cursor goes to the end with the points
     return 0;
   }
 
@@ -64,7 +63,6 @@ int CFPPolygon::OptimizeAndCheck() {
       removedAny = true;
       if (m_points.GetCount() < 3) {
         RemoveAll();
-        m_pos = nullptr;
         return 0;
       }
     }

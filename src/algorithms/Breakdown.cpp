@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "algorithms/LoopListOwner.h"

@@ -35,7 +35,8 @@ double NextHeightChange(const Ring& ring, POSITION afterB, const CFPPoint& b) {
 // The edge a->b against the horizontal ray from pt towards growing x.
 EdgeFinding ExamineEdge(const CFPPoint& a, const CFPPoint& b, const CFPPoint& pt, const Ring& ring, POSITION afterB) {
   if (std::fabs(a.y - b.y) < kPointEpsilon) {
-    const bool onEdge = std::fabs(pt.y - a.y) < kPointEpsilon && ((a.x < pt.x && pt.x <= b.x) || (b.x <= pt.x && pt.x < a.x));
+    const bool onEdge =
+        std::fabs(pt.y - a.y) < kPointEpsilon && ((a.x < pt.x && pt.x <= b.x) || (b.x <= pt.x && pt.x < a.x));
     return onEdge ? EdgeFinding::kOnBoundary : EdgeFinding::kMisses;
   }
   if (std::fabs(pt.x - b.x) <= kPointEpsilon && std::fabs(pt.y - b.y) <= kPointEpsilon) return EdgeFinding::kOnBoundary;

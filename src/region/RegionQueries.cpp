@@ -1,5 +1,4 @@
 #include <cmath>
-#include <memory>
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/region/FPPolyRgn.h"

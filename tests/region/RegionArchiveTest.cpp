@@ -161,20 +161,22 @@ TEST(PolyRgnArchive, TruncatedListKeepsThePolygonsReadBeforeTheEnd) {
 }
 
 TEST(PolyRgnArchive, ObjectOfAnotherClassIsBadClassAndKeepsEarlierPolygons) {
+  const ArchiveBytes head = ArchiveBytes().Word(2).NewClass(1, "CFPPolygon").PolygonRecord(kRing);
   const struct {
     const char* what;
-    std::vector<BYTE> bytes;
+    WORD schema;
+    const char* name;
   } cases[] = {
-      {"a registered class that is no polygon",
-       ArchiveBytes().Word(2).NewClass(1, "CFPPolygon").PolygonRecord(kRing).NewClass(0, "CObList").Word(0).Take()},
-      {"a class that cannot be created by name",
-       ArchiveBytes().Word(2).NewClass(1, "CFPPolygon").PolygonRecord(kRing).NewClass(0xFFFF, "CFPPolyRgn").Word(0).Take()},
-      {"an unknown class",
-       ArchiveBytes().Word(2).NewClass(1, "CFPPolygon").PolygonRecord(kRing).NewClass(1, "CFPPolygonX").Take()},
+      {"a registered class that is no polygon", 0, "CObList"},
+      {"a class that cannot be created by name", 0xFFFF, "CFPPolyRgn"},
+      {"an unknown class", 1, "CFPPolygonX"},
   };
   for (const auto& stray : cases) {
     CFPPolyRgn region;
-    EXPECT_EQ(LoadFailureCause(region, stray.bytes), CArchiveException::badClass) << stray.what;
+    ArchiveBytes bytes = head;
+    // An empty record behind the stray class, as an empty list would store.
+    bytes.NewClass(stray.schema, stray.name).Word(0);
+    EXPECT_EQ(LoadFailureCause(region, bytes.Take()), CArchiveException::badClass) << stray.what;
     EXPECT_EQ(ContentsOf(region), std::vector<Coordinates>{kRing}) << stray.what;
   }
 }

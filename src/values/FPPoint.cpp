@@ -24,9 +24,7 @@ bool CFPPoint::operator==(CFPPoint point) const {
 
 bool CFPPoint::operator!=(CFPPoint point) const { return !(*this == point); }
 
-CFPPoint::operator CPoint() const {
-  return CPoint(fpgeom::detail::RoundToInt32(x), fpgeom::detail::RoundToInt32(y));
-}
+CFPPoint::operator CPoint() const { return CPoint(fpgeom::detail::RoundToInt32(x), fpgeom::detail::RoundToInt32(y)); }
 
 void CFPPoint::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {

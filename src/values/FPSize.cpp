@@ -23,9 +23,7 @@ bool CFPSize::operator==(const CFPSize& size) const {
 
 bool CFPSize::operator!=(const CFPSize& size) const { return !(*this == size); }
 
-CFPSize::operator CSize() const {
-  return CSize(fpgeom::detail::RoundToInt32(cx), fpgeom::detail::RoundToInt32(cy));
-}
+CFPSize::operator CSize() const { return CSize(fpgeom::detail::RoundToInt32(cx), fpgeom::detail::RoundToInt32(cy)); }
 
 CFPSize CFPSize::operator*(double factor) const { return CFPSize(cx * factor, cy * factor); }
 

@@ -59,8 +59,8 @@ bool LiesOnObliqueSegment(const CFPPoint& point, const CFPPoint& origin, double 
 }
 
 // Parallel segments with b oblique.
-INTERSECT_TYPE OverlapOnObliqueLine(const CFPPoint& a1, const CFPPoint& a2, const CFPPoint& b1, double daX,
-                                    double daY, double dbX, double dbY, CFPPoint& out) {
+INTERSECT_TYPE OverlapOnObliqueLine(const CFPPoint& a1, const CFPPoint& a2, const CFPPoint& b1, double daX, double daY,
+                                    double dbX, double dbY, CFPPoint& out) {
   for (const CFPPoint* end : {&a1, &a2}) {
     if (LiesOnObliqueSegment(*end, b1, dbX, dbY)) {
       out = *end;

@@ -6,6 +6,7 @@
 #include "TopologySupport.h"
 #include "fpgeom/fpgeom.h"
 
+using topology_test::AppendRing;
 using topology_test::CountedVertex;
 using topology_test::LinksOf;
 using topology_test::NeighborsOf;

@@ -52,15 +52,6 @@ TEST(Edge, GetNearestPtMeasuresToTheSegmentWithTheFirstEndTakingTinyProjections)
   }
 }
 
-TEST(Edge, MeasuresTheSameDistanceWithItsEndsSwapped) {
-  CVertex a(CFPPoint(1, 1)), b(CFPPoint(4, 5));
-  const CEdge forward(&a, &b), backward(&b, &a);
-  for (const CFPPoint& p : {CFPPoint(0, 0), CFPPoint(5, 5), CFPPoint(2, 4), CFPPoint(4, 1)}) {
-    EXPECT_DOUBLE_EQ(forward.distance(p), backward.distance(p))
-        << "(" << p.x << ", " << p.y << "): the two directions round differently in the last bits";
-  }
-}
-
 TEST(Edge, AnEdgeWhoseEndsCoincideMeasuresNotANumber) {
   CVertex a(CFPPoint(3, 3)), b(CFPPoint(3, 3));
   const CEdge edge(&a, &b);

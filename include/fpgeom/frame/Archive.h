@@ -126,6 +126,6 @@ FPGEOM_API CArchive& operator>>(CArchive& ar, const CObject*& pOb);
 // Reading into a pointer of a derived class checks the class on the way in.
 template <class T, class = std::enable_if_t<std::is_base_of<CObject, T>::value && !std::is_same<T, CObject>::value>>
 CArchive& operator>>(CArchive& ar, T*& pOb) {
-  pOb = static_cast<T*>(ar.ReadObject(RUNTIME_CLASS(T)));
+  pOb = static_cast<T*>(ar.ReadObject(T::GetThisClass()));
   return ar;
 }

@@ -278,6 +278,8 @@ const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested
     if (nameLength > kMaxClassNameLength) Fail(CArchiveException::badClass);
     char name[kMaxClassNameLength + 1] = {};
     ReadExactly(name, nameLength);
+    // A zero byte would cut the name short and let it pass for another.
+    if (std::memchr(name, '\0', nameLength) != nullptr) Fail(CArchiveException::badClass);
     pClassRef = CRuntimeClass::FromName(name);
     if (pClassRef == nullptr || pClassRef->m_pfnCreateObject == nullptr) Fail(CArchiveException::badClass);
     if (pClassRef->m_wSchema != storedSchema) Fail(CArchiveException::badSchema);

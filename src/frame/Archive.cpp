@@ -303,11 +303,13 @@ const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested
 }
 
 // Creates and loads the object that follows a class reference. The object is
-// indexed before its record is read, as the format numbers it; if the record
-// fails the object is deleted and its index forgotten.
+// indexed before its record is read, as the format numbers it. If the record
+// fails the object is deleted, and with it whatever it took of the objects
+// read inside its record, so all of their indices are forgotten.
 CObject* CArchive::CreateLoadedObject(const CRuntimeClass* pClassRef, UINT nSchema) {
   std::unique_ptr<CObject> object(pClassRef->CreateObject());
   if (!object) Fail(CArchiveException::badClass);
+  const std::size_t objectIndex = m_loadArray.size();
   m_loadArray.push_back(LoadedEntry{nullptr, object.get()});
   NextIndex();
   const UINT savedSchema = m_nObjectSchema;
@@ -316,7 +318,7 @@ CObject* CArchive::CreateLoadedObject(const CRuntimeClass* pClassRef, UINT nSche
     object->Serialize(*this);
   } catch (...) {
     m_nObjectSchema = savedSchema;
-    m_loadArray.back().pObject = nullptr;
+    for (std::size_t i = objectIndex; i < m_loadArray.size(); ++i) m_loadArray[i].pObject = nullptr;
     throw;
   }
   m_nObjectSchema = savedSchema;

@@ -12,7 +12,7 @@ constexpr DWORD kBigClassTag = 0x80000000;
 constexpr WORD kBigObjectTag = 0x7FFF;
 constexpr DWORD kMaxMapCount = 0x3FFFFFFE;
 // Registered class names are short; a longer name cannot name one, so it is
-// refused before its bytes are read.
+// refused before its bytes are read, and never written.
 constexpr WORD kMaxClassNameLength = 64;
 
 }  // namespace
@@ -232,7 +232,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef) {
     return;
   }
   const std::size_t length = std::strlen(pClassRef->m_lpszClassName);
-  if (length > 0xFFFF) Fail(CArchiveException::badClass);
+  if (length > kMaxClassNameLength) Fail(CArchiveException::badClass);
   *this << kNewClassTag << static_cast<WORD>(pClassRef->m_wSchema) << static_cast<WORD>(length);
   WriteBytes(pClassRef->m_lpszClassName, length);
   m_storeMap.emplace(pClassRef, NextIndex());

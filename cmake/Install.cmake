@@ -19,5 +19,21 @@ install(FILES
   ${CMAKE_CURRENT_BINARY_DIR}/fpgeomConfigVersion.cmake
   DESTINATION ${FPGEOM_CMAKE_DIR})
 
+# The pkg-config file finds its prefix from its own folder, so that an
+# installation made with `cmake --install --prefix <dir>`, or moved, still
+# names its own headers and library rather than the configured prefix.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(FPGEOM_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
+else()
+  file(RELATIVE_PATH FPGEOM_PC_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+  string(REGEX REPLACE "/$" "" FPGEOM_PC_PREFIX "\${pcfiledir}/${FPGEOM_PC_PREFIX}")
+endif()
+foreach(dir LIBDIR INCLUDEDIR)
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_${dir}}")
+    set(FPGEOM_PC_${dir} "${CMAKE_INSTALL_${dir}}")
+  else()
+    set(FPGEOM_PC_${dir} "\${prefix}/${CMAKE_INSTALL_${dir}}")
+  endif()
+endforeach()
 configure_file(cmake/fpgeom.pc.in ${CMAKE_CURRENT_BINARY_DIR}/fpgeom.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/fpgeom.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -21,3 +21,5 @@
 #include "fpgeom/polygon/FPPolygon.h"
 
 #include "fpgeom/algorithms/IntegerClipping.h"
+
+#include "fpgeom/region/FPPolyRgn.h"

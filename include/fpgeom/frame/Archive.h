@@ -124,6 +124,7 @@ FPGEOM_API CArchive& operator>>(CArchive& ar, CObject*& pOb);
 FPGEOM_API CArchive& operator>>(CArchive& ar, const CObject*& pOb);
 
 // Reading into a pointer of a derived class checks the class on the way in.
+// (RUNTIME_CLASS cannot take a template parameter: it pastes the name.)
 template <class T, class = std::enable_if_t<std::is_base_of<CObject, T>::value && !std::is_same<T, CObject>::value>>
 CArchive& operator>>(CArchive& ar, T*& pOb) {
   pOb = static_cast<T*>(ar.ReadObject(T::GetThisClass()));

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <vector>
+
+#include "algorithms/RingSupport.h"
+#include "fpgeom/polygon/FPPolygon.h"
+
+namespace {
+
+using fpgeom::BreakdownLoops;
+using fpgeom::test::Coordinates;
+using fpgeom::test::MakeRing;
+using fpgeom::test::PointsOf;
+
+std::vector<Coordinates> LoopsOf(const CFPPolygon& polygon) {
+  std::vector<Coordinates> loops;
+  for (const auto& loop : BreakdownLoops(polygon)) {
+    EXPECT_EQ(loop->isPosValid(), 0);
+    loops.push_back(PointsOf(*loop));
+  }
+  return loops;
+}
+
+struct BreakdownCase {
+  const char* what;
+  Coordinates ring;
+  std::vector<Coordinates> loops;
+  double scalarArea;
+};
+
+TEST(Breakdown, CutsTheRingIntoLoopsAtEveryPointWhereItMeetsItself) {
+  const BreakdownCase cases[] = {
+      {"triangle", {{0, 0}, {0, 3}, {2, 0}}, {}, 3},
+      {"anticlockwise square", {{0, 0}, {2, 0}, {2, 2}, {0, 2}}, {}, 4},
+      {"bow-tie", {{0, 0}, {2, 2}, {2, 0}, {0, 2}}, {{{0, 0}, {1, 1}, {0, 2}}, {{2, 2}, {2, 0}, {1, 1}}}, 2},
+      {"vertex touching an edge",
+       {{0, 0}, {4, 0}, {4, 4}, {2, 0}, {0, 4}},
+       {{{0, 0}, {2, 0}, {0, 4}}, {{4, 0}, {4, 4}, {2, 0}}},
+       8},
+      {"vertex visited twice, nothing inserted",
+       {{0, 0}, {2, 0}, {2, 2}, {0, 0}, {-2, 0}, {-2, -2}},
+       {{{0, 0}, {-2, 0}, {-2, -2}}, {{2, 0}, {2, 2}, {0, 0}}},
+       4},
+      // The first sweep shortens its edge twice, at (3,0) and then at (2,0);
+      // the edge (3,0)-(2,0) overlaps it at what is by then its end.
+      {"edge running back along the first edge",
+       {{0, 0}, {4, 0}, {4, 2}, {3, 2}, {3, 0}, {2, 0}, {2, 2}, {0, 2}},
+       {{{0, 0}, {2, 0}, {2, 2}, {0, 2}}, {{3, 0}, {2, 0}}, {{4, 0}, {4, 2}, {3, 2}, {3, 0}}},
+       6},
+      // Crossings at (1,1) and (3,1), each inserted into both edges; the
+      // middle loop jumps past the first loop's stretch at (3,1).
+      {"chain of three lobes",
+       {{0, 0}, {2, 2}, {4, 0}, {4, 2}, {2, 0}, {0, 2}},
+       {{{0, 0}, {1, 1}, {0, 2}}, {{2, 2}, {3, 1}, {2, 0}, {1, 1}}, {{4, 0}, {4, 2}, {3, 1}}},
+       4},
+  };
+  for (const BreakdownCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    const CFPPolygon polygon = MakeRing(c.ring);
+    EXPECT_EQ(LoopsOf(polygon), c.loops);
+    EXPECT_EQ(polygon.ScalarArea(), c.scalarArea);
+    EXPECT_EQ(PointsOf(polygon), c.ring);
+  }
+}
+
+TEST(Breakdown, LoopsKeepTheDirectionOfTravel) {
+  const CFPPolygon bowTie = MakeRing({{0, 0}, {2, 2}, {2, 0}, {0, 2}});
+  const auto loops = BreakdownLoops(bowTie);
+  ASSERT_EQ(loops.size(), 2u);
+  EXPECT_EQ(loops[0]->Area(), -loops[1]->Area());
+  EXPECT_NE(loops[0]->Area(), 0.0);
+  EXPECT_EQ(bowTie.Area(), 0.0);
+}
+
+TEST(Breakdown, LeavesTheCursorAtTheEndUnlessTheRingHasFewerThanThreePoints) {
+  const CFPPolygon segment = MakeRing({{0, 0}, {1, 1}});
+  segment.BeginIteration(DIR_BACKWARD);
+  EXPECT_TRUE(BreakdownLoops(segment).empty());
+  EXPECT_EQ(segment.isPosValid(), 1);
+  EXPECT_EQ(segment.getCurrentNode().x, 1.0);
+
+  for (const Coordinates& ring : {Coordinates{{0, 0}, {0, 1}, {1, 0}}, Coordinates{{0, 0}, {2, 2}, {2, 0}, {0, 2}}}) {
+    const CFPPolygon polygon = MakeRing(ring);
+    polygon.BeginIteration(DIR_FORWARD);
+    BreakdownLoops(polygon);
+    EXPECT_EQ(polygon.isPosValid(), 0);
+  }
+}
+
+// Two nearly collinear edges whose cross product rounds to 4.4e-16, just
+// above the parallel threshold: every node inserted for the far meeting
+// point they report makes the next sweep report it again.
+TEST(Breakdown, TreatsARingThatOutgrowsItsPointLimitAsMeetingItselfNowhere) {
+  const Coordinates runaway = {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}};
+  const CFPPolygon polygon = MakeRing(runaway);
+  polygon.BeginIteration(DIR_FORWARD);
+  EXPECT_TRUE(BreakdownLoops(polygon).empty());
+  EXPECT_EQ(polygon.isPosValid(), 0);
+  EXPECT_EQ(polygon.ScalarArea(), std::fabs(polygon.Area()));
+  EXPECT_EQ(PointsOf(polygon), runaway);
+}
+
+TEST(Breakdown, EndsOnNonFiniteCoordinates) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const Coordinates rings[] = {
+      {{0, 0}, {nan, nan}, {2, 0}, {2, 2}, {0, 2}},
+      {{0, 0}, {inf, 0}, {0, 1}, {inf, 1}, {-inf, 2}},
+      {{nan, 0}, {nan, 1}, {nan, 2}, {nan, 3}},
+      {{0, 0}, {1e308, 1e308}, {1e308, -1e308}, {-1e308, 1e308}, {4e-320, -4e-320}},
+  };
+  for (const Coordinates& ring : rings) {
+    const CFPPolygon polygon = MakeRing(ring);
+    std::size_t points = 0;
+    for (const auto& loop : BreakdownLoops(polygon)) points += static_cast<std::size_t>(loop->getCount());
+    const std::size_t n = ring.size();
+    EXPECT_LE(points, 2 * n * n + 4 * n + 16);
+    EXPECT_EQ(polygon.isPosValid(), 0);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "algorithms/RingSupport.h"
+#include "fpgeom/polygon/FPPolygon.h"
+#include "fpgeom/values/FPRect.h"
+
+namespace {
+
+using fpgeom::test::Coordinates;
+using fpgeom::test::MakeRing;
+using fpgeom::test::PointsOf;
+
+struct ClipCase {
+  const char* what;
+  Coordinates ring;
+  CFPRect rect;  // left, right, bottom, top
+  Coordinates expected;  // empty when the polygon is emptied and 0 returned
+};
+
+TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndCleansIt) {
+  const CFPRect box(0, 4, 0, 4);
+  const ClipCase cases[] = {
+      {"square around the rectangle",
+       {{0, 0}, {4, 0}, {4, 4}, {0, 4}},
+       CFPRect(1, 3, 1, 3),
+       {{3, 3}, {1, 3}, {1, 1}, {3, 1}}},
+      {"inverted rectangle clips like its normal form",
+       {{0, 0}, {4, 0}, {4, 4}, {0, 4}},
+       CFPRect(3, 1, 3, 1),
+       {{3, 3}, {1, 3}, {1, 1}, {3, 1}}},
+      {"wholly inside", {{1, 1}, {2, 1}, {2, 2}, {1, 2}}, box, {{1, 1}, {2, 1}, {2, 2}, {1, 2}}},
+      {"wholly inside, cleaned", {{1, 1}, {1.5, 1}, {2, 1}, {2, 2}, {1, 2}}, box, {{1, 1}, {2, 1}, {2, 2}, {1, 2}}},
+      {"collinear point inside", {{0, 0}, {4, 0}, {4, 4}, {2, 2}}, box, {{0, 0}, {4, 0}, {4, 4}}},
+      {"overlapping a corner", {{-2, -2}, {2, -2}, {2, 2}, {-2, 2}}, box, {{0, 0}, {2, 0}, {2, 2}, {0, 2}}},
+      {"wholly outside", {{10, 10}, {12, 10}, {12, 12}}, box, {}},
+      {"touching the border from outside", {{0, -2}, {4, -2}, {4, 0}, {0, 0}}, box, {}},
+      {"three points left on the border", {{0, -2}, {4, -2}, {4, 0}, {2, 0}, {0, 0}}, box, {}},
+      // Both legs reach into the rectangle; the stretch (2,3)-(4,3) is run
+      // along once in each direction.
+      {"pieces joined along the border",
+       {{0, 0}, {2, 0}, {2, 4}, {4, 4}, {4, 0}, {6, 0}, {6, 6}, {0, 6}},
+       CFPRect(1, 5, 1, 3),
+       {{5, 3}, {1, 3}, {1, 1}, {2, 1}, {2, 3}, {4, 3}, {4, 1}, {5, 1}}},
+      {"rectangle of zero width", {{0, 0}, {4, 0}, {4, 4}, {0, 4}}, CFPRect(2, 2, 0, 4), {}},
+      {"crossing points from the formula",
+       {{0, 3}, {9, 0}, {0, 0}},
+       CFPRect(1, 8, 1, 8),
+       {{1, 1}, {1, 2.6666666666666665}, {6, 1}}},
+      {"two points", {{0, 0}, {1, 1}}, box, {}},
+  };
+  for (const ClipCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    CFPPolygon polygon = MakeRing(c.ring);
+    polygon.BeginIteration(DIR_FORWARD);
+    EXPECT_EQ(polygon.IntersectRect(c.rect), c.expected.empty() ? 0 : 1);
+    EXPECT_EQ(polygon.isPosValid(), 0);
+    EXPECT_EQ(PointsOf(polygon), c.expected);
+  }
+}
+
+// The rectangle is not looked at: even a NaN one gives 0 without effect.
+TEST(RectangleClipping, EmptiesAPolygonOfFewerThanThreePointsWhateverTheRectangle) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  CFPPolygon polygon = MakeRing({{0, 0}, {1, 1}});
+  EXPECT_EQ(polygon.IntersectRect(CFPRect(nan, nan, nan, nan)), 0);
+  EXPECT_EQ(polygon.isEmpty(), 1);
+}
+
+TEST(RectangleClipping, EndsOnNonFiniteCoordinates) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  // A NaN point counts as outside every border line, so the square's
+  // clipped ring is the rectangle's part of what remains.
+  CFPPolygon withNaN = MakeRing({{0, 0}, {nan, nan}, {4, 0}, {4, 4}, {0, 4}});
+  EXPECT_EQ(withNaN.IntersectRect(CFPRect(-1, 5, -1, 5)), 1);
+  EXPECT_EQ(withNaN.isPosValid(), 0);
+
+  CFPPolygon square = MakeRing({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
+  EXPECT_EQ(square.IntersectRect(CFPRect(nan, nan, nan, nan)), 0);
+  EXPECT_EQ(square.isEmpty(), 1);
+
+  CFPPolygon infinite = MakeRing({{-inf, -inf}, {inf, -inf}, {inf, inf}, {-inf, inf}});
+  infinite.IntersectRect(CFPRect(0, 1, 0, 1));
+  EXPECT_EQ(infinite.isPosValid(), 0);
+  EXPECT_LE(infinite.getCount(), 16);
+}
+
+}  // namespace

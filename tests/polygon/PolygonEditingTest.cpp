@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include "fpgeom/frame/Exceptions.h"
+#include "fpgeom/polygon/FPPolygon.h"
+#include "polygon/PolygonTesting.h"
+
+using fpgeom::testing::AppendAll;
+using fpgeom::testing::Coordinates;
+using fpgeom::testing::PointsFromCursor;
+using fpgeom::testing::PointsOf;
+
+namespace {
+
+const CFPPoint kV0(0, 0);
+const CFPPoint kV1(1, 0);
+const CFPPoint kV2(1, 1);
+const CFPPoint kV3(0, 1);
+const CFPPoint kQ(9, 9);
+const CFPPoint kMissing(5, 5);
+const Coordinates kSquare = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+
+CFPPolygon PolygonOf(const Coordinates& points) {
+  CFPPolygon polygon;
+  AppendAll(polygon, points);
+  return polygon;
+}
+
+}  // namespace
+
+TEST(Polygon, InsertBetweenSplitsEveryEdgeJoiningTheTwoEndsOnce) {
+  struct Case {
+    const char* what;
+    Coordinates ring;
+    CFPPoint p1;
+    CFPPoint p2;
+    CFPPoint pt;
+    Coordinates expected;
+  };
+  const Case cases[] = {
+      {"inner edge", kSquare, kV1, kV2, kQ, {{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}}},
+      {"inner edge, ends swapped", kSquare, kV2, kV1, kQ, {{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}}},
+      {"closing edge from the head", kSquare, kV0, kV3, kQ, {{9, 9}, {0, 0}, {1, 0}, {1, 1}, {0, 1}}},
+      {"closing edge from the tail", kSquare, kV3, kV0, kQ, {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {9, 9}}},
+      {"ends not neighbours", kSquare, kV0, kV2, kQ, kSquare},
+      {"first end missing", kSquare, kMissing, kV0, kQ, kSquare},
+      {"both edges of a two-point ring", {{0, 0}, {1, 0}}, kV0, kV1, kQ, {{9, 9}, {0, 0}, {9, 9}, {1, 0}}},
+      {"repeated first end",
+       {{0, 0}, {1, 0}, {0, 0}, {1, 1}},
+       kV0,
+       kV1,
+       kQ,
+       {{0, 0}, {9, 9}, {1, 0}, {9, 9}, {0, 0}, {1, 1}}},
+      // The inserted point itself matches an end: only the edges of the ring
+      // as it was are split, and the call ends.
+      {"inserted point matches the second end", kSquare, kV1, kV2, kV2, {{0, 0}, {1, 0}, {1, 1}, {1, 1}, {0, 1}}},
+      {"inserted point matches the first end", kSquare, kV1, kV2, kV1, {{0, 0}, {1, 0}, {1, 0}, {1, 1}, {0, 1}}},
+      {"two-point ring, inserted point matches the first end",
+       {{0, 0}, {1, 0}},
+       kV0,
+       kV1,
+       kV0,
+       {{0, 0}, {0, 0}, {0, 0}, {1, 0}}},
+      {"two-point ring, inserted point matches the second end",
+       {{0, 0}, {1, 0}},
+       kV0,
+       kV1,
+       kV1,
+       {{1, 0}, {0, 0}, {1, 0}, {1, 0}}},
+      {"one point, both ends and the inserted point equal", {{0, 0}}, kV0, kV0, kV0, {{0, 0}, {0, 0}}},
+      {"two equal points, both ends equal", {{0, 0}, {0, 0}}, kV0, kV0, kQ, {{9, 9}, {0, 0}, {9, 9}, {0, 0}}},
+      {"empty ring", {}, kV0, kV1, kQ, {}},
+  };
+  for (const Case& c : cases) {
+    CFPPolygon polygon = PolygonOf(c.ring);
+    polygon.BeginIteration(0);
+    polygon.InsertBetween(c.p1, c.p2, c.pt);
+    EXPECT_EQ(polygon.isIterationFinished(), 1) << c.what;
+    EXPECT_EQ(PointsOf(polygon), c.expected) << c.what;
+  }
+}
+
+TEST(Polygon, InsertBeforeLeavesTheCursorOnTheFoundPoint) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.InsertBefore(kV2, kQ);
+  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{1, 1}, {0, 1}}));
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}}));
+
+  polygon = PolygonOf(kSquare);
+  polygon.InsertBefore(kV0, kQ);
+  EXPECT_EQ(PointsFromCursor(polygon), kSquare);
+  EXPECT_EQ(polygon.getHeadNode(), kQ);
+}
+
+TEST(Polygon, InsertBeforeAMissingPointMakesANewHeadWithTheCursorAtTheEnd) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.InsertBefore(kMissing, kQ);
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{9, 9}, {0, 0}, {1, 0}, {1, 1}, {0, 1}}));
+
+  CFPPolygon empty;
+  empty.InsertBefore(kV0, kQ);
+  EXPECT_EQ(empty.isIterationFinished(), 1);
+  EXPECT_EQ(PointsOf(empty), (Coordinates{{9, 9}}));
+}
+
+TEST(Polygon, InsertAfterLeavesTheCursorOnTheInsertedPoint) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.InsertAfter(kV1, kQ);
+  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{9, 9}, {1, 1}, {0, 1}}));
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}}));
+
+  polygon = PolygonOf(kSquare);
+  polygon.InsertAfter(kMissing, kQ);
+  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{9, 9}}));
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {9, 9}}));
+
+  CFPPolygon empty;
+  empty.InsertAfter(kV0, kQ);
+  EXPECT_EQ(PointsFromCursor(empty), (Coordinates{{9, 9}}));
+}
+
+TEST(Polygon, RemoveNodeTakesTheFirstMatchAndLeavesTheCursorAtTheEnd) {
+  CFPPolygon polygon = PolygonOf({{0, 0}, {1, 0}, {1, 1}, {1, 0}});
+  polygon.BeginIteration(0);
+  polygon.RemoveNode(kV1);
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 1}, {1, 0}}));
+
+  polygon.BeginIteration(0);
+  polygon.RemoveNode(kMissing);
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 1}, {1, 0}}));
+}
+
+TEST(Polygon, RemoveNodeByIndexCountsFromTheHeadAndKeepsACursorOnAnotherPoint) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.BeginIteration(1);
+  polygon.RemoveNodeByIndex(3);
+  polygon.RemoveNodeByIndex(0);
+  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{1, 0}, {1, 1}}));
+
+  polygon.BeginIteration(1);
+  polygon.RemoveNodeByIndex(1);
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{1, 0}}));
+}
+
+TEST(Polygon, RemoveCurrentNodeTakesThePointAtTheCursor) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.BeginIteration(2);
+  polygon.RemoveCurrentNode();
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 0}, {0, 1}}));
+}
+
+TEST(Polygon, RemovingAnEndReturnsItAndMovesOnlyACursorThatWasOnIt) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.BeginIteration(1);
+  EXPECT_EQ(polygon.RemoveHeadNode(), kV0);
+  EXPECT_EQ(polygon.RemoveTailNode(), kV3);
+  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{1, 0}, {1, 1}}));
+
+  polygon.BeginIteration(DIR_FORWARD);
+  EXPECT_EQ(polygon.RemoveHeadNode(), kV1);
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  polygon.BeginIteration(DIR_BACKWARD);
+  EXPECT_EQ(polygon.RemoveTailNode(), kV2);
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  EXPECT_EQ(polygon.isEmpty(), 1);
+}
+
+TEST(Polygon, MisusedRemovalsThrowAndLeaveTheRingAndCursorAsTheyWere) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.BeginIteration(2);
+  EXPECT_THROW(polygon.RemoveNodeByIndex(4), CInvalidArgException);
+  EXPECT_THROW(polygon.RemoveNodeByIndex(-1), CInvalidArgException);
+  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{1, 1}, {0, 1}}));
+  EXPECT_THROW(polygon.RemoveCurrentNode(), CInvalidArgException);
+  EXPECT_EQ(PointsOf(polygon), kSquare);
+
+  CFPPolygon empty;
+  EXPECT_THROW(empty.RemoveHeadNode(), CInvalidArgException);
+  EXPECT_THROW(empty.RemoveTailNode(), CInvalidArgException);
+  EXPECT_THROW(empty.RemoveNodeByIndex(0), CInvalidArgException);
+  EXPECT_EQ(empty.isEmpty(), 1);
+}
+
+TEST(Polygon, RevertExchangesValuesSoTheCursorKeepsItsPosition) {
+  CFPPolygon polygon = PolygonOf(kSquare);
+  polygon.BeginIteration(1);
+  polygon.Revert();
+  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{1, 1}, {1, 0}, {0, 0}}));
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 1}, {1, 1}, {1, 0}, {0, 0}}));
+
+  struct Case {
+    Coordinates ring;
+    Coordinates reverted;
+  };
+  const Case cases[] = {
+      {{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}, {{5, 5}, {4, 4}, {3, 3}, {2, 2}, {1, 1}}},
+      {{{1, 2}}, {{1, 2}}},
+      {{}, {}},
+  };
+  for (const Case& c : cases) {
+    CFPPolygon ring = PolygonOf(c.ring);
+    ring.Revert();
+    EXPECT_EQ(PointsOf(ring), c.reverted);
+  }
+}

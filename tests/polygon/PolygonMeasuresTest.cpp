@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "fpgeom/polygon/FPPolygon.h"
+#include "polygon/PolygonTesting.h"
+
+using fpgeom::testing::AppendAll;
+using fpgeom::testing::Coordinates;
+
+namespace {
+
+CFPPolygon PolygonOf(const Coordinates& points) {
+  CFPPolygon polygon;
+  AppendAll(polygon, points);
+  return polygon;
+}
+
+}  // namespace
+
+TEST(Polygon, AreaIsPositiveForAClockwiseRingAndFlipsWithItsOrder) {
+  CFPPolygon rectangle = PolygonOf({{0, 0}, {0, 1}, {2, 1}, {2, 0}});
+  EXPECT_EQ(rectangle.Area(), 2.0);
+  EXPECT_EQ(rectangle.isFilled(), 1);
+  EXPECT_EQ(rectangle.isIterationFinished(), 1);
+  rectangle.Revert();
+  EXPECT_EQ(rectangle.Area(), -2.0);
+  EXPECT_EQ(rectangle.isFilled(), 0);
+
+  // The lobes of a figure eight cancel.
+  EXPECT_EQ(PolygonOf({{0, 0}, {2, 2}, {2, 0}, {0, 2}}).Area(), 0.0);
+}
+
+TEST(Polygon, AreaAddsItsTermsInTheWrittenOrder) {
+  // Coordinates whose products round, so that another formula or another
+  // order of additions gives other bits.
+  const double x0 = 0.1, y0 = 0.7, x1 = 1e8 + 0.3, y1 = 0.2, x2 = -3.3, y2 = 1e-3;
+  const CFPPolygon triangle = PolygonOf({{x0, y0}, {x1, y1}, {x2, y2}});
+  const double expected = ((x0 - x1) * y2 + ((x1 - x2) * y0 + (x2 - x0) * y1)) * 0.5;
+  EXPECT_EQ(triangle.Area(), expected);
+}
+
+TEST(Polygon, TooFewPointsForAnAreaGiveZeroAndLeaveTheCursor) {
+  CFPPolygon polygon = PolygonOf({{0, 0}, {5, 5}});
+  polygon.BeginIteration(1);
+  EXPECT_EQ(polygon.Area(), 0.0);
+  EXPECT_EQ(polygon.isFilled(), 1);
+  EXPECT_EQ(polygon.getCurrentNode(), CFPPoint(5, 5));
+  EXPECT_EQ(CFPPolygon().isFilled(), 1);
+}
+
+TEST(Polygon, BoundsRectangleHoldsEveryPoint) {
+  CFPPolygon polygon = PolygonOf({{1, 5}, {-2, 3}, {4, 7}, {0, -6}});
+  polygon.BeginIteration(0);
+  EXPECT_EQ(polygon.getBoundsRect(), CFPRect(-2, 4, -6, 7));
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+
+  const CFPRect single = PolygonOf({{3, 4}}).getBoundsRect();
+  EXPECT_EQ(single.left, 3.0);
+  EXPECT_EQ(single.right, 3.0);
+  EXPECT_EQ(single.bottom, 4.0);
+  EXPECT_EQ(single.top, 4.0);
+
+  CFPPolygon empty;
+  const CFPRect none = empty.getBoundsRect();
+  EXPECT_EQ(none.left, 0.0);
+  EXPECT_EQ(none.right, 0.0);
+  EXPECT_EQ(none.bottom, 0.0);
+  EXPECT_EQ(none.top, 0.0);
+}
+
+TEST(Polygon, MassCenterAveragesTheVerticesWhileCenterPointTakesTheBoundsCenter) {
+  CFPPolygon closed = PolygonOf({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}});
+  CFPPoint mass(-1, -1);
+  CFPPoint center(-1, -1);
+  closed.BeginIteration(0);
+  EXPECT_EQ(closed.getMassCenter(mass), 1);
+  EXPECT_EQ(closed.isIterationFinished(), 1);
+  closed.BeginIteration(0);
+  EXPECT_EQ(closed.GetCenterPoint(center), 1);
+  EXPECT_EQ(closed.isIterationFinished(), 1);
+  EXPECT_EQ(mass.x, 1.6);
+  EXPECT_EQ(mass.y, 1.6);
+  EXPECT_EQ(center.x, 2.0);
+  EXPECT_EQ(center.y, 2.0);
+}
+
+TEST(Polygon, CentersNeedEnoughPointsAndOtherwiseLeaveEverythingAlone) {
+  CFPPolygon pair = PolygonOf({{1, 2}, {3, 6}});
+  CFPPoint mass(-1, -1);
+  pair.BeginIteration(1);
+  EXPECT_EQ(pair.getMassCenter(mass), 0);
+  EXPECT_EQ(mass.x, -1.0);
+  EXPECT_EQ(mass.y, -1.0);
+  EXPECT_EQ(pair.isPosValid(), 1);
+
+  CFPPoint center(-1, -1);
+  EXPECT_EQ(pair.GetCenterPoint(center), 1);
+  EXPECT_EQ(center.x, 2.0);
+  EXPECT_EQ(center.y, 4.0);
+
+  CFPPolygon single = PolygonOf({{1, 2}});
+  single.BeginIteration(0);
+  CFPPoint untouched(-1, -1);
+  EXPECT_EQ(single.GetCenterPoint(untouched), 0);
+  EXPECT_EQ(untouched.x, -1.0);
+  EXPECT_EQ(single.isPosValid(), 1);
+}

@@ -66,15 +66,6 @@ TEST(Breakdown, CutsTheRingIntoLoopsAtEveryPointWhereItMeetsItself) {
   }
 }
 
-TEST(Breakdown, LoopsKeepTheDirectionOfTravel) {
-  const CFPPolygon bowTie = MakeRing({{0, 0}, {2, 2}, {2, 0}, {0, 2}});
-  const auto loops = BreakdownLoops(bowTie);
-  ASSERT_EQ(loops.size(), 2u);
-  EXPECT_EQ(loops[0]->Area(), -loops[1]->Area());
-  EXPECT_NE(loops[0]->Area(), 0.0);
-  EXPECT_EQ(bowTie.Area(), 0.0);
-}
-
 TEST(Breakdown, LeavesTheCursorAtTheEndUnlessTheRingHasFewerThanThreePoints) {
   const CFPPolygon segment = MakeRing({{0, 0}, {1, 1}});
   segment.BeginIteration(DIR_BACKWARD);

@@ -30,7 +30,6 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndCleansIt) {
        {{0, 0}, {4, 0}, {4, 4}, {0, 4}},
        CFPRect(3, 1, 3, 1),
        {{3, 3}, {1, 3}, {1, 1}, {3, 1}}},
-      {"wholly inside", {{1, 1}, {2, 1}, {2, 2}, {1, 2}}, box, {{1, 1}, {2, 1}, {2, 2}, {1, 2}}},
       {"wholly inside, cleaned", {{1, 1}, {1.5, 1}, {2, 1}, {2, 2}, {1, 2}}, box, {{1, 1}, {2, 1}, {2, 2}, {1, 2}}},
       {"collinear point inside", {{0, 0}, {4, 0}, {4, 4}, {2, 2}}, box, {{0, 0}, {4, 0}, {4, 4}}},
       {"overlapping a corner", {{-2, -2}, {2, -2}, {2, 2}, {-2, 2}}, box, {{0, 0}, {2, 0}, {2, 2}, {0, 2}}},
@@ -48,7 +47,6 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndCleansIt) {
        {{0, 3}, {9, 0}, {0, 0}},
        CFPRect(1, 8, 1, 8),
        {{1, 1}, {1, 2.6666666666666665}, {6, 1}}},
-      {"two points", {{0, 0}, {1, 1}}, box, {}},
   };
   for (const ClipCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -21,3 +21,11 @@
 #include "fpgeom/polygon/FPPolygon.h"
 
 #include "fpgeom/algorithms/IntegerClipping.h"
+
+#include "fpgeom/region/FPPolyRgn.h"
+
+#include "fpgeom/topology/Edge.h"
+#include "fpgeom/topology/EdgeList.h"
+#include "fpgeom/topology/PolygonList.h"
+#include "fpgeom/topology/Vertex.h"
+#include "fpgeom/topology/VertexList.h"

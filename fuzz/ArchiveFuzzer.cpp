@@ -1,5 +1,5 @@
-// Loads arbitrary bytes as an archive: a polygon record, or a run of object
-// references read with or without an expected class. Loading may fail only
+// Loads arbitrary bytes as an archive: a polygon record, a region record, or
+// a run of object references read with or without an expected class. Loading may fail only
 // with CArchiveException; whatever it built stays valid, and storing it,
 // loading that and storing again gives the same bytes.
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/frame/File.h"
 #include "fpgeom/polygon/FPPolygon.h"
+#include "fpgeom/region/FPPolyRgn.h"
 
 namespace fpgeom::fuzz {
 namespace {
@@ -75,6 +76,25 @@ void FuzzPolygonRecord(const Bytes& bytes) {
   RequireStableRoundTrip(polygon, LoadPolygon, StorePolygon);
 }
 
+void LoadRegion(CArchive& ar, CFPPolyRgn& region) { region.Serialize(ar); }
+void StoreRegion(CArchive& ar, CFPPolyRgn& region) { region.Serialize(ar); }
+
+void FuzzRegionRecord(const Bytes& bytes) {
+  CFPPolyRgn region;
+  try {
+    LoadFrom(bytes, [&](CArchive& ar) { LoadRegion(ar, region); });
+  } catch (const CArchiveException&) {
+    // The polygons read before the error stay.
+  }
+  int walked = 0;
+  for (region.BeginIteration(); region.isIterationFinished() == 0; ++walked) {
+    const CFPPolygon& polygon = *region.getNextPolygon();
+    Require(WalkCount(polygon) == polygon.getCount(), "a loaded region's polygons are walkable");
+  }
+  Require(walked == region.getCount(), "a loaded region is walkable");
+  RequireStableRoundTrip(region, LoadRegion, StoreRegion);
+}
+
 // Reads references until the archive fails or ends.
 void LoadObjects(CArchive& ar, ObjectRun& run, const CRuntimeClass* expected, std::size_t limit) {
   while (run.references.size() < limit) {
@@ -116,9 +136,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace fpgeom::fuzz;
   if (size == 0) return 0;
   const Bytes archive(data + 1, data + size);
-  switch (data[0] % 3) {
+  switch (data[0] % 4) {
     case 0:
       FuzzPolygonRecord(archive);
+      break;
+    case 3:
+      FuzzRegionRecord(archive);
       break;
     case 1:
       FuzzObjectReferences(archive, nullptr);

@@ -47,6 +47,10 @@ def archive_seeds():
         # 2: object references that must be polygons.
         "polygons-two": b"\x02" + polygon_object + struct.pack("<H", 0x8001) + polygon_record(BOW_TIE),
         "polygons-stray-point": b"\x02" + new_class("CFPPoint") + struct.pack("<dd", 1, 1),
+        # 3: a region record.
+        "region-two-polygons": b"\x03" + count(2) + polygon_object + struct.pack("<H", 0x8001) + polygon_record(BOW_TIE),
+        "region-stray-point": b"\x03" + count(2) + polygon_object + new_class("CFPPoint") + struct.pack("<dd", 1, 1),
+        "region-back-reference": b"\x03" + count(2) + polygon_object + struct.pack("<H", 2),
     }
 
 
@@ -77,6 +81,20 @@ def polygon_algorithm_seeds():
     return seeds
 
 
+def topology_seeds():
+    def polygon(points):
+        return bytes([len(points) - 3]) + b"".join(coordinate(x) + coordinate(y) for x, y in points)
+
+    # Two squares that share the side from (4,0) to (4,4).
+    two_squares = bytes([1]) + polygon([(0, 0), (4, 0), (4, 4), (0, 4)]) + polygon([(4, 0), (8, 0), (8, 4), (4, 4)])
+    moves = {
+        "vertex-moves": bytes([0, 1]) + coordinate(5) + coordinate(1) + bytes([0, 2]) + coordinate(0) + coordinate(0),
+        "edge-moves": bytes([1, 0]) + coordinate(2) + coordinate(0) + bytes([1, 3]) + coordinate(9) + coordinate(9),
+        "collapsing-moves": bytes([0, 0]) + coordinate(4) + coordinate(4) + bytes([0, 1]) + coordinate(4) + coordinate(0),
+    }
+    return {name: two_squares + sequence for name, sequence in moves.items()}
+
+
 def write(target, seeds):
     folder = CORPUS / target
     folder.mkdir(parents=True, exist_ok=True)
@@ -89,3 +107,4 @@ def write(target, seeds):
 if __name__ == "__main__":
     write("archive_fuzzer", archive_seeds())
     write("polygon_algorithms_fuzzer", polygon_algorithm_seeds())
+    write("topology_fuzzer", topology_seeds())

@@ -4,6 +4,7 @@
 
 #include "fpgeom/frame/Exceptions.h"
 
+// The numeric causes are the framework's, so they are written as numbers.
 TEST(Exceptions, ArchiveExceptionsCarryTheirCauseAndFile) {
   struct Case {
     int cause;
@@ -12,12 +13,12 @@ TEST(Exceptions, ArchiveExceptionsCarryTheirCauseAndFile) {
   const Case cases[] = {
       {CArchiveException::none, "no error"},
       {CArchiveException::genericException, "archive error"},
-      {CArchiveException::readOnly, "storing into an archive opened for loading"},
-      {CArchiveException::endOfFile, "the archive ends early"},
-      {CArchiveException::writeOnly, "loading from an archive opened for storing"},
-      {CArchiveException::badIndex, "bad object or class index"},
-      {CArchiveException::badClass, "unknown or unexpected class"},
-      {CArchiveException::badSchema, "schema mismatch"},
+      {2, "storing into an archive opened for loading"},
+      {3, "the archive ends early"},
+      {4, "loading from an archive opened for storing"},
+      {5, "bad object or class index"},
+      {6, "unknown or unexpected class"},
+      {7, "schema mismatch"},
       {99, "unknown archive error"},
   };
   for (const Case& c : cases) {
@@ -30,16 +31,6 @@ TEST(Exceptions, ArchiveExceptionsCarryTheirCauseAndFile) {
   EXPECT_EQ(CArchiveException().m_cause, CArchiveException::none);
 }
 
-TEST(Exceptions, CodesMatchTheFrameworks) {
-  EXPECT_EQ(CArchiveException::readOnly, 2);
-  EXPECT_EQ(CArchiveException::endOfFile, 3);
-  EXPECT_EQ(CArchiveException::writeOnly, 4);
-  EXPECT_EQ(CArchiveException::badIndex, 5);
-  EXPECT_EQ(CArchiveException::badClass, 6);
-  EXPECT_EQ(CArchiveException::badSchema, 7);
-  EXPECT_EQ(CFileException::fileNotFound, 2);
-}
-
 TEST(Exceptions, AllAreStandardExceptionsWithAMessage) {
   try {
     throw CInvalidArgException("list is empty");
@@ -47,6 +38,7 @@ TEST(Exceptions, AllAreStandardExceptionsWithAMessage) {
     EXPECT_STREQ(error.what(), "list is empty");
   }
   try {
+    EXPECT_EQ(CFileException::fileNotFound, 2);
     throw CFileException(CFileException::fileNotFound, 2, "missing.bin");
   } catch (const std::exception& error) {
     EXPECT_EQ(std::string(error.what()), "file error 2 (os error 2) (missing.bin)");

@@ -76,7 +76,7 @@ TEST(MemFile, WorksInPlaceOnCallerBytesWithoutGrowing) {
   EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 6), "abXYZ!");
 }
 
-TEST(MemFile, DetachHandsOverABufferForFree) {
+TEST(MemFile, DetachHandsOverItsBufferAndTheFileGrowsAfresh) {
   CMemFile file;
   file.Write("payload", 7);
   BYTE* buffer = file.Detach();
@@ -87,15 +87,13 @@ TEST(MemFile, DetachHandsOverABufferForFree) {
   EXPECT_EQ(file.GetPosition(), 0u);
   file.Write("again", 5);
   EXPECT_EQ(Contents(file), "again");
-}
 
-TEST(MemFile, DetachOfCallerBytesReturnsThemAndTheFileGrowsAfresh) {
   BYTE bytes[3] = {1, 2, 3};
-  CMemFile file(bytes, sizeof bytes);
-  EXPECT_EQ(file.Detach(), bytes);
-  file.Write("more", 4);
-  EXPECT_EQ(Contents(file), "more");
-  EXPECT_NE(file.GetBuffer(), bytes);
+  CMemFile onCallerBytes(bytes, sizeof bytes);
+  EXPECT_EQ(onCallerBytes.Detach(), bytes);
+  onCallerBytes.Write("more", 4);
+  EXPECT_EQ(Contents(onCallerBytes), "more");
+  EXPECT_NE(onCallerBytes.GetBuffer(), bytes);
 }
 
 TEST(MemFile, TakesOverAMallocBufferWhenAllowedToGrow) {

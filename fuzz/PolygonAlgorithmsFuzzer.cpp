@@ -1,0 +1,196 @@
+// Runs a ring decoded from the input through the polygon algorithms and checks
+// what each promises whatever the points: the ring stays walkable, the
+// clean-up leaves a subsequence that is a fixed point, clipping stays inside
+// the rectangle, the integer entry points agree and write only when the
+// caller's array holds the whole result.
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "ByteReader.h"
+#include "Invariant.h"
+#include "fpgeom/algorithms/IntegerClipping.h"
+#include "fpgeom/polygon/FPPolygon.h"
+
+namespace fpgeom::fuzz {
+namespace {
+
+constexpr int kMaxRingPoints = 24;
+constexpr int kMaxIntegerRingPoints = 16;
+// Canary points around and behind the caller's array show any write that
+// should not happen.
+constexpr tagPOINT kCanary{0x5A5A5A5A, -0x5A5A5A5A};
+constexpr std::size_t kGuard = 4;
+
+// The points from head to tail by a forward walk, which must visit exactly
+// getCount() points; a backward walk must visit as many.
+std::vector<CFPPoint> WalkedPoints(const CFPPolygon& polygon) {
+  std::vector<CFPPoint> points;
+  polygon.BeginIteration(DIR_FORWARD);
+  while (polygon.isIterationFinished() == 0) points.push_back(polygon.getNextNode());
+  Require(static_cast<int>(points.size()) == polygon.getCount(), "a forward walk visits getCount() points");
+  int backward = 0;
+  polygon.BeginIteration(DIR_BACKWARD);
+  while (polygon.isIterationFinished() == 0) {
+    polygon.getPrevNode();
+    ++backward;
+  }
+  Require(backward == polygon.getCount(), "a backward walk visits getCount() points");
+  return points;
+}
+
+bool SameBits(const CFPPoint& a, const CFPPoint& b) {
+  return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
+}
+
+bool SameBits(const std::vector<CFPPoint>& a, const std::vector<CFPPoint>& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const CFPPoint& p, const CFPPoint& q) {
+           return SameBits(p, q);
+         });
+}
+
+// Whether every point of part appears in whole, in the same order.
+bool IsSubsequence(const std::vector<CFPPoint>& part, const std::vector<CFPPoint>& whole) {
+  auto next = whole.begin();
+  for (const CFPPoint& point : part) {
+    next = std::find_if(next, whole.end(), [&point](const CFPPoint& candidate) { return SameBits(point, candidate); });
+    if (next == whole.end()) return false;
+    ++next;
+  }
+  return true;
+}
+
+bool IsFinite(const CFPPoint& point) { return std::isfinite(point.x) && std::isfinite(point.y); }
+
+bool IsFinite(const CFPRect& rect) {
+  return std::isfinite(rect.left) && std::isfinite(rect.right) && std::isfinite(rect.bottom) && std::isfinite(rect.top);
+}
+
+// The edges of the ring that join a point matching p1 to one matching p2, in
+// either direction, matched by the points' own equality; a ring of two points
+// has two edges between its points.
+int QualifyingEdges(const std::vector<CFPPoint>& ring, const CFPPoint& p1, const CFPPoint& p2) {
+  const std::size_t n = ring.size();
+  int edges = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const CFPPoint& a = ring[i];
+    const CFPPoint& b = ring[(i + 1) % n];
+    if ((a == p1 && b == p2) || (a == p2 && b == p1)) ++edges;
+  }
+  return edges;
+}
+
+void CheckBreakdown(const CFPPolygon& ring, const std::vector<CFPPoint>& points) {
+  const std::vector<std::unique_ptr<CFPPolygon>> loops = BreakdownLoops(ring);
+  Require(SameBits(WalkedPoints(ring), points), "the breakdown leaves the ring's points as they were");
+  Require(points.size() >= 3 || loops.empty(), "a ring of fewer than three points has no loops");
+  for (const auto& loop : loops) WalkedPoints(*loop);
+  Require(!(ring.ScalarArea() < 0), "ScalarArea is never negative");
+}
+
+void CheckLocation(const CFPPolygon& ring, const CFPPoint& query) {
+  const int answer = ring.PtInPolygon(query);
+  Require(answer == 0 || answer == 1, "PtInPolygon answers 0 or 1");
+  const double distance = ring.DistanceFromPoint(query);
+  // Negative means inside, and only a ring of three or more points has one.
+  const bool inside = ring.getCount() >= 3 && ring.PtInPolygon(query) == 1;
+  Require(inside ? !(distance > 0) : !(distance < 0), "DistanceFromPoint is negative only inside");
+  Require(ring.getCount() > 0 || distance == HUGE_VAL, "an empty ring is infinitely far");
+}
+
+void CheckCleanUp(const CFPPolygon& ring, const std::vector<CFPPoint>& points) {
+  CFPPolygon cleaned(ring);
+  const int result = cleaned.OptimizeAndCheck();
+  const std::vector<CFPPoint> kept = WalkedPoints(cleaned);
+  Require(result == (kept.size() >= 3 ? 1 : 0), "OptimizeAndCheck gives 1 exactly when three points remain");
+  Require(result == 1 || kept.empty(), "OptimizeAndCheck empties a ring it rejects");
+  Require(IsSubsequence(kept, points), "the clean-up only removes points");
+  Require(cleaned.OptimizeAndCheck() == result, "a second clean-up gives the same verdict");
+  Require(SameBits(WalkedPoints(cleaned), kept), "the clean-up ends at a fixed point");
+}
+
+void CheckClipping(const CFPPolygon& ring, const std::vector<CFPPoint>& points, const CFPRect& rect) {
+  CFPPolygon clipped(ring);
+  const int result = clipped.IntersectRect(rect);
+  const std::vector<CFPPoint> kept = WalkedPoints(clipped);
+  Require(clipped.isPosValid() == 0, "clipping leaves the cursor at the end");
+  Require(result == (kept.size() >= 3 ? 1 : 0), "IntersectRect gives 1 exactly when three points remain");
+  if (!IsFinite(rect) || !std::all_of(points.begin(), points.end(), [](const CFPPoint& p) { return IsFinite(p); })) {
+    return;
+  }
+  const double xmin = std::min(rect.left, rect.right);
+  const double xmax = std::max(rect.left, rect.right);
+  const double ymin = std::min(rect.bottom, rect.top);
+  const double ymax = std::max(rect.bottom, rect.top);
+  // The vertical borders come last and set x exactly. Their crossing points
+  // get y from a fixed formula whose rounding can step past a horizontal
+  // border (the ring (-1,2), (2,-2), (3,9) in x 2..4, y -2..5 gets y =
+  // 5.0000000000000009), so y is held to the borders within a slack that
+  // grows with the coordinates.
+  double largest = std::max({1.0, std::fabs(xmin), std::fabs(xmax), std::fabs(ymin), std::fabs(ymax)});
+  for (const CFPPoint& point : points) largest = std::max({largest, std::fabs(point.x), std::fabs(point.y)});
+  const double slack = 1e-9 * largest;
+  for (const CFPPoint& point : kept) {
+    if (!IsFinite(point)) continue;
+    Require(xmin <= point.x && point.x <= xmax, "a clipped ring lies between the vertical borders");
+    Require(ymin - slack <= point.y && point.y <= ymax + slack, "a clipped ring lies between the horizontal borders");
+  }
+}
+
+void CheckInsertBetween(const CFPPolygon& ring, const std::vector<CFPPoint>& points, ByteReader& input) {
+  if (points.empty()) return;
+  const CFPPoint p1 = points[input.Byte() % points.size()];
+  const CFPPoint p2 = points[input.Byte() % points.size()];
+  const CFPPoint inserted = input.Point();
+  CFPPolygon edited(ring);
+  edited.InsertBetween(p1, p2, inserted);
+  Require(edited.isPosValid() == 0, "InsertBetween leaves the cursor at the end");
+  const std::size_t expected = points.size() + static_cast<std::size_t>(QualifyingEdges(points, p1, p2));
+  Require(WalkedPoints(edited).size() == expected, "InsertBetween puts one point into each qualifying edge");
+}
+
+void CheckIntegerClipping(ByteReader& input) {
+  std::vector<tagPOINT> ring(static_cast<std::size_t>(input.UpTo(kMaxIntegerRingPoints)));
+  for (tagPOINT& point : ring) point = input.IntegerPoint();
+  const tagRECT rect = input.IntegerRect();
+  const int outSize = input.UpTo(kMaxIntegerRingPoints + 4);
+  const int n = static_cast<int>(ring.size());
+
+  const int size = GetPolySizeAfterIntersection(ring.data(), n, &rect);
+  Require(size == 0 || size >= 3, "a clipped integer ring has no points or at least three");
+
+  std::vector<tagPOINT> out(kGuard + static_cast<std::size_t>(outSize) + kGuard, kCanary);
+  const int written = IntersectPolyWithRect(ring.data(), n, &rect, out.data() + kGuard, outSize);
+  Require(written == size, "IntersectPolyWithRect returns what GetPolySizeAfterIntersection does");
+  const std::size_t firstUntouched = kGuard + (size > 0 && size <= outSize ? static_cast<std::size_t>(size) : 0);
+  const auto isCanary = [](const tagPOINT& p) { return p.x == kCanary.x && p.y == kCanary.y; };
+  Require(std::all_of(out.begin(), out.begin() + kGuard, isCanary), "nothing is written before the array");
+  Require(std::all_of(out.begin() + static_cast<std::ptrdiff_t>(firstUntouched), out.end(), isCanary),
+          "nothing is written behind the result, nor anything when the array is too small");
+}
+
+}  // namespace
+}  // namespace fpgeom::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace fpgeom::fuzz;
+  ByteReader input(data, size);
+  CFPPolygon ring;
+  const int count = input.UpTo(kMaxRingPoints);
+  for (int i = 0; i < count; ++i) ring.AddTailNode(input.Point());
+  const std::vector<CFPPoint> points = WalkedPoints(ring);
+  const CFPRect rect = input.Rect();
+  const CFPPoint query = input.Point();
+
+  CheckBreakdown(ring, points);
+  CheckLocation(ring, query);
+  CheckCleanUp(ring, points);
+  CheckClipping(ring, points, rect);
+  CheckInsertBetween(ring, points, input);
+  CheckIntegerClipping(input);
+  return 0;
+}

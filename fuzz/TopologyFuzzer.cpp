@@ -1,0 +1,154 @@
+// Builds a small map of polygons that share vertices and edges from the
+// input, then makes a sequence of vertex and edge moves decoded from it. A
+// move refused with 0 must have changed no point of any polygon and not the
+// vertex; a move made must have put the vertex where it was asked to go.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "ByteReader.h"
+#include "Invariant.h"
+#include "fpgeom/polygon/FPPolygon.h"
+#include "fpgeom/topology/Edge.h"
+#include "fpgeom/topology/EdgeList.h"
+#include "fpgeom/topology/Vertex.h"
+#include "fpgeom/topology/VertexList.h"
+
+namespace fpgeom::fuzz {
+namespace {
+
+constexpr int kMaxPolygons = 3;
+constexpr int kMaxRingPoints = 6;
+constexpr int kMaxMoves = 16;
+
+// The map's collections own their elements but destroy them only when
+// emptied, as a host tears a map down.
+struct Map {
+  std::vector<std::unique_ptr<CFPPolygon>> polygons;
+  CVertexList vertices;
+  CEdgeList edges;
+  ~Map() {
+    edges.Empty();
+    vertices.Empty();
+  }
+};
+
+// Links every point of the polygon to a vertex and every side to an edge,
+// with the side's ends as neighbours of each other.
+void Link(Map& map, CFPPolygon& polygon) {
+  std::vector<CVertex*> corners;
+  polygon.BeginIteration(DIR_FORWARD);
+  while (polygon.isIterationFinished() == 0) corners.push_back(map.vertices.AddVertex(polygon.getNextNode(), &polygon));
+  for (std::size_t i = 0; i < corners.size(); ++i) {
+    CVertex* start = corners[i];
+    CVertex* end = corners[(i + 1) % corners.size()];
+    if (start == end) continue;
+    map.edges.AddEdge(start, end, &polygon);
+    start->AddNeighbor(end);
+    end->AddNeighbor(start);
+  }
+}
+
+void BuildMap(Map& map, ByteReader& input) {
+  const int polygonCount = 1 + input.UpTo(kMaxPolygons - 1);
+  for (int p = 0; p < polygonCount; ++p) {
+    auto polygon = std::make_unique<CFPPolygon>();
+    const int points = 3 + input.UpTo(kMaxRingPoints - 3);
+    for (int i = 0; i < points; ++i) polygon->AddTailNode(input.Point());
+    Link(map, *polygon);
+    map.polygons.push_back(std::move(polygon));
+  }
+}
+
+bool SameBits(const CFPPoint& a, const CFPPoint& b) {
+  return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
+}
+
+// Every polygon's points head to tail, each walk checked against the count.
+std::vector<std::vector<CFPPoint>> Snapshot(const Map& map) {
+  std::vector<std::vector<CFPPoint>> rings;
+  for (const auto& polygon : map.polygons) {
+    std::vector<CFPPoint>& ring = rings.emplace_back();
+    polygon->BeginIteration(DIR_FORWARD);
+    while (polygon->isIterationFinished() == 0) ring.push_back(polygon->getNextNode());
+    Require(static_cast<int>(ring.size()) == polygon->getCount(), "a forward walk visits getCount() points");
+  }
+  return rings;
+}
+
+bool SameRings(const std::vector<std::vector<CFPPoint>>& a, const std::vector<std::vector<CFPPoint>>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].size() != b[i].size()) return false;
+    for (std::size_t k = 0; k < a[i].size(); ++k) {
+      if (!SameBits(a[i][k], b[i][k])) return false;
+    }
+  }
+  return true;
+}
+
+template <class Element>
+Element* Pick(std::vector<Element*> elements, std::uint8_t choice) {
+  return elements.empty() ? nullptr : elements[choice % elements.size()];
+}
+
+std::vector<CVertex*> VerticesOf(const CVertexList& list) {
+  std::vector<CVertex*> vertices;
+  for (list.BeginIteration(); list.isIterationFinished() == 0;) vertices.push_back(list.GetNextVertex());
+  return vertices;
+}
+
+std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
+  std::vector<CEdge*> edges;
+  for (list.BeginIteration(); list.isIterationFinished() == 0;) edges.push_back(list.GetNextEdge());
+  return edges;
+}
+
+void MoveVertex(Map& map, CVertex& vertex, const CFPPoint& target) {
+  const auto before = Snapshot(map);
+  const CFPPoint position = vertex.m_point;
+  const int result = vertex.change(target);
+  Require(result == 0 || result == 1, "CVertex::change answers 0 or 1");
+  const auto after = Snapshot(map);
+  if (result == 0) {
+    Require(SameRings(before, after), "a refused vertex move changes no polygon");
+    Require(SameBits(vertex.m_point, position), "a refused vertex move leaves the vertex where it was");
+  } else {
+    Require(SameBits(vertex.m_point, target), "a vertex move puts the vertex at the new point");
+  }
+}
+
+void MoveEdge(Map& map, CEdge& edge, const CFPPoint& target) {
+  const auto before = Snapshot(map);
+  const CFPPoint start = edge.m_pVertex1->m_point;
+  const CFPPoint end = edge.m_pVertex2->m_point;
+  const int result = edge.change(target);
+  Require(result == 0 || result == 1, "CEdge::change answers 0 or 1");
+  const auto after = Snapshot(map);
+  if (result == 0) Require(SameRings(before, after), "a refused edge move changes no polygon");
+  Require(SameBits(edge.m_pVertex1->m_point, start) && SameBits(edge.m_pVertex2->m_point, end),
+          "an edge move leaves the edge's vertices where they were");
+}
+
+}  // namespace
+}  // namespace fpgeom::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace fpgeom::fuzz;
+  ByteReader input(data, size);
+  Map map;
+  BuildMap(map, input);
+  for (int move = 0; move < kMaxMoves && !input.IsExhausted(); ++move) {
+    const std::uint8_t kind = input.Byte();
+    const std::uint8_t choice = input.Byte();
+    const CFPPoint target = input.Point();
+    if (kind % 2 == 0) {
+      if (CVertex* vertex = Pick(VerticesOf(map.vertices), choice)) MoveVertex(map, *vertex, target);
+    } else if (CEdge* edge = Pick(EdgesOf(map.edges), choice)) {
+      MoveEdge(map, *edge, target);
+    }
+  }
+  return 0;
+}

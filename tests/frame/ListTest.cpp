@@ -1,59 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <stdexcept>
 #include <vector>
 
 #include "fpgeom/frame/List.h"
-
-// Every allocation of this test program goes through here, so that the tests
-// can see how many blocks a list takes and gives back.
-namespace {
-
-struct AllocationLog {
-  bool counting = false;
-  long allocations = 0;
-  long releases = 0;
-};
-AllocationLog g_allocationLog;
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (g_allocationLog.counting) ++g_allocationLog.allocations;
-  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-  throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-  if (memory != nullptr && g_allocationLog.counting) ++g_allocationLog.releases;
-  std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
+#include "support/AllocationCounter.h"
 
 namespace {
 
-// Counts the allocations and releases made while it lives.
-class AllocationCounter {
- public:
-  AllocationCounter() { g_allocationLog = AllocationLog{true, 0, 0}; }
-  ~AllocationCounter() { g_allocationLog.counting = false; }
-  AllocationCounter(const AllocationCounter&) = delete;
-  AllocationCounter& operator=(const AllocationCounter&) = delete;
-  long Allocations() const { return g_allocationLog.allocations; }
-  long Releases() const { return g_allocationLog.releases; }
-};
-
-// A memory checker such as valgrind may put its own operator new in place of
-// the one above; then there is nothing to count.
-bool AllocationsAreCounted() {
-  AllocationCounter counter;
-  ::operator delete(::operator new(1));
-  return counter.Allocations() == 1 && counter.Releases() == 1;
-}
+using fpgeom::test::AllocationCounter;
+using fpgeom::test::AllocationTally;
 
 #define SKIP_UNLESS_ALLOCATIONS_ARE_COUNTED() \
-  if (!AllocationsAreCounted()) GTEST_SKIP() << "operator new is replaced by a memory checker"
+  if (!AllocationCounter::IsInstalled()) GTEST_SKIP() << "operator new is replaced by a memory checker"
 
 using IntList = CList<int, int>;
 
@@ -177,7 +136,7 @@ TEST(List, NullPositionsAndEmptyEndsThrowAndChangeNothing) {
 TEST(List, TakesNodesTenAtATimeAndReusesRemovedOnes) {
   SKIP_UNLESS_ALLOCATIONS_ARE_COUNTED();
   IntList list;
-  AllocationCounter counter;
+  AllocationTally counter;
   for (int i = 0; i < 10; ++i) list.AddTail(i);
   const long afterTen = counter.Allocations();
   list.AddTail(10);
@@ -216,7 +175,7 @@ TEST(List, ReleasesEveryBlockWhenItBecomesEmpty) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    AllocationCounter counter;
+    AllocationTally counter;
     {
       IntList list;
       for (int i = 0; i < 25; ++i) list.AddTail(i);
@@ -234,7 +193,7 @@ TEST(List, ReleasesEveryBlockWhenItBecomesEmpty) {
 
 TEST(List, HonoursAnotherBlockSize) {
   SKIP_UNLESS_ALLOCATIONS_ARE_COUNTED();
-  AllocationCounter counter;
+  AllocationTally counter;
   IntList list(3);
   for (int i = 0; i < 7; ++i) list.AddTail(i);
   const long allocations = counter.Allocations();
@@ -243,10 +202,10 @@ TEST(List, HonoursAnotherBlockSize) {
 }
 
 TEST(List, ARefusedCopyLeavesTheListAsItWas) {
-  const bool counted = AllocationsAreCounted();
+  const bool counted = AllocationCounter::IsInstalled();
   CList<Tracked> list;
   {
-    AllocationCounter counter;
+    AllocationTally counter;
     Tracked::s_refuseCopy = true;
     EXPECT_THROW(list.AddTail(Tracked(1)), std::runtime_error);
     Tracked::s_refuseCopy = false;

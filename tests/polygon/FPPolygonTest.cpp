@@ -1,37 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <memory>
-#include <new>
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "polygon/PolygonTesting.h"
+#include "support/AllocationCounter.h"
 
 using fpgeom::testing::Coordinates;
 using fpgeom::testing::PointsFromCursor;
 using fpgeom::testing::PointsOf;
 using fpgeom::testing::PolygonOf;
-
-// Counts the allocations of the whole test program, so that the tests can
-// see when the ring takes and gives back node blocks.
-namespace {
-std::size_t g_allocations = 0;
-std::size_t g_releases = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-  if (memory != nullptr) ++g_releases;
-  std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
+using fpgeom::test::AllocationTally;
 
 namespace {
 
@@ -201,22 +183,22 @@ TEST(Polygon, FillArrayRoundsEachPointOnlyWhenTheArrayHoldsThemAll) {
 
 TEST(Polygon, NodesComeTenToABlockAndAreAllReleasedWhenTheRingEmpties) {
   CFPPolygon polygon;
-  const std::size_t allocationsBefore = g_allocations;
+  const AllocationTally filling;
   for (int k = 0; k < 10; ++k) polygon.AddTailNode(k, k);
-  const std::size_t allocationsForTen = g_allocations - allocationsBefore;
+  const long allocationsForTen = filling.Allocations();
   polygon.AddTailNode(10, 10);
-  const std::size_t allocationsForEleven = g_allocations - allocationsBefore;
+  const long allocationsForEleven = filling.Allocations();
 
-  const std::size_t releasesBefore = g_releases;
+  const AllocationTally emptying;
   for (int k = 0; k < 10; ++k) polygon.RemoveHeadNode();
-  const std::size_t releasesWhileOnePointLeft = g_releases - releasesBefore;
+  const long releasesWhileOnePointLeft = emptying.Releases();
   polygon.RemoveTailNode();
-  const std::size_t releasesWhenEmpty = g_releases - releasesBefore;
+  const long releasesWhenEmpty = emptying.Releases();
 
-  EXPECT_EQ(allocationsForTen, 1u);
-  EXPECT_EQ(allocationsForEleven, 2u);
-  EXPECT_EQ(releasesWhileOnePointLeft, 0u);
-  EXPECT_EQ(releasesWhenEmpty, 2u);
+  EXPECT_EQ(allocationsForTen, 1);
+  EXPECT_EQ(allocationsForEleven, 2);
+  EXPECT_EQ(releasesWhileOnePointLeft, 0);
+  EXPECT_EQ(releasesWhenEmpty, 2);
 }
 
 TEST(Polygon, WalksSearchesMeasuresAndEditsOnTheFreeChainAllocateNothing) {
@@ -225,7 +207,7 @@ TEST(Polygon, WalksSearchesMeasuresAndEditsOnTheFreeChainAllocateNothing) {
   tagPOINT written[4];
   CFPPoint center(0, 0);
 
-  const std::size_t before = g_allocations;
+  const AllocationTally tally;
   polygon.FillArray(written, 4);
   polygon.Find(CFPPoint(1, 1));
   polygon.ReverseFind(CFPPoint(5, 5));
@@ -235,8 +217,6 @@ TEST(Polygon, WalksSearchesMeasuresAndEditsOnTheFreeChainAllocateNothing) {
   polygon.Revert();
   polygon.rotate(0.5, center);
   polygon.InsertBetween(polygon.getHeadNode(), polygon.getTailNode(), CFPPoint(-1, -1));
-  const std::size_t allocations = g_allocations - before;
-
-  EXPECT_EQ(allocations, 0u);
+  EXPECT_EQ(tally.Allocations(), 0);
   EXPECT_EQ(polygon.getCount(), 4);
 }

@@ -8,6 +8,7 @@
 
 #include "fpgeom/frame/Exceptions.h"
 #include "region/RegionTestSupport.h"
+#include "support/AllocationCounter.h"
 
 namespace {
 
@@ -146,14 +147,14 @@ TEST(PolyRgn, RunningOutOfMemoryLeaksNothing) {
   CountedRegion counted;
   const auto contents = ContentsOf(counted.region);
   for (int successes = 0;; ++successes) {
-    const std::ptrdiff_t liveBefore = LiveBlocks();
+    const std::ptrdiff_t liveBefore = AllocationCounter::LiveBlocks();
     try {
       const AllocationFailure failure(successes);
       const CFPPolyRgn copy(counted.region);
       break;
     } catch (const std::bad_alloc&) {
     }
-    EXPECT_EQ(LiveBlocks(), liveBefore) << "failing allocation " << successes;
+    EXPECT_EQ(AllocationCounter::LiveBlocks(), liveBefore) << "failing allocation " << successes;
     EXPECT_EQ(ContentsOf(counted.region), contents);
   }
 }

@@ -83,17 +83,4 @@ class CountedPolygon : public CFPPolygon {
   inline static int s_alive = 0;
 };
 
-// The global allocation functions of the test program count the blocks that
-// are alive; while an AllocationFailure is in scope, the allocation after
-// `successes` more successful ones throws std::bad_alloc.
-std::ptrdiff_t LiveBlocks();
-
-class AllocationFailure {
- public:
-  explicit AllocationFailure(int successes);
-  AllocationFailure(const AllocationFailure&) = delete;
-  AllocationFailure& operator=(const AllocationFailure&) = delete;
-  ~AllocationFailure();
-};
-
 }  // namespace fpgeom::test

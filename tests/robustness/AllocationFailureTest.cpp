@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "robustness/AllocationCounter.h"
+#include "support/AllocationCounter.h"
 #include "robustness/RobustnessSupport.h"
 
 namespace fpgeom::test {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "robustness/AllocationCounter.h"
+#include "support/AllocationCounter.h"
 #include "robustness/RobustnessSupport.h"
 
 namespace fpgeom::test {

@@ -1,4 +1,4 @@
-#include "robustness/AllocationCounter.h"
+#include "support/AllocationCounter.h"
 
 #include <cstdlib>
 #include <new>
@@ -6,6 +6,8 @@
 namespace {
 
 std::ptrdiff_t g_liveBlocks = 0;
+std::size_t g_allocations = 0;
+std::size_t g_releases = 0;
 std::size_t g_bytesRequested = 0;
 long g_successesLeft = -1;  // negative: no failure armed
 bool g_failed = false;
@@ -20,6 +22,7 @@ void* Allocate(std::size_t size) {
   void* block = std::malloc(size == 0 ? 1 : size);
   if (block == nullptr) throw std::bad_alloc();
   ++g_liveBlocks;
+  ++g_allocations;
   g_bytesRequested += size;
   return block;
 }
@@ -27,6 +30,7 @@ void* Allocate(std::size_t size) {
 void Release(void* block) noexcept {
   if (block == nullptr) return;
   --g_liveBlocks;
+  ++g_releases;
   std::free(block);
 }
 
@@ -35,6 +39,8 @@ void Release(void* block) noexcept {
 namespace fpgeom::test {
 
 std::ptrdiff_t AllocationCounter::LiveBlocks() { return g_liveBlocks; }
+std::size_t AllocationCounter::Allocations() { return g_allocations; }
+std::size_t AllocationCounter::Releases() { return g_releases; }
 std::size_t AllocationCounter::BytesRequested() { return g_bytesRequested; }
 
 void AllocationCounter::FailAfter(long successes) {
@@ -44,6 +50,14 @@ void AllocationCounter::FailAfter(long successes) {
 
 void AllocationCounter::Disarm() { g_successesLeft = -1; }
 bool AllocationCounter::HasFailed() { return g_failed; }
+
+bool AllocationCounter::IsInstalled() {
+  const std::size_t before = g_allocations;
+  // Through a volatile pointer, so that the pair is not optimised away.
+  void* volatile block = ::operator new(1);
+  ::operator delete(block);
+  return g_allocations == before + 1;
+}
 
 }  // namespace fpgeom::test
 

@@ -114,6 +114,11 @@ bool NearlyCollinearPairsClear(const ScreenedRing& ring, CandidateTester& tester
   std::vector<OffsetRange> axisParallel;
   for (std::size_t run = 0; run < runs.size(); ++run) {
     const std::int64_t bin = binned[runs[run].first].bin;
+    // The next bin, wrapping from the last round to the first.
+    const std::size_t nextRun = run + 1 < runs.size() ? run + 1 : 0;
+    const bool nextBinFilled = nextRun != run && binned[runs[nextRun].first].bin == (bin + 1) % kDirectionBins;
+    // A lone edge makes no pair.
+    if (!nextBinFilled && runs[run].second - runs[run].first < 2) continue;
     const double reference = static_cast<double>(bin) * kBinWidth;
     const double normalX = -std::sin(reference);
     const double normalY = std::cos(reference);
@@ -126,10 +131,7 @@ bool NearlyCollinearPairsClear(const ScreenedRing& ring, CandidateTester& tester
       }
     };
     add(run, true);
-    // The next bin, wrapping from the last round to the first.
-    const std::int64_t nextBin = (bin + 1) % kDirectionBins;
-    const std::size_t nextRun = run + 1 < runs.size() ? run + 1 : 0;
-    if (nextRun != run && binned[runs[nextRun].first].bin == nextBin) add(nextRun, false);
+    if (nextBinFilled) add(nextRun, false);
     if (!GroupClear(oblique, axisParallel, margin, tester)) return false;
   }
   return true;

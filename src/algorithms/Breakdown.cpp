@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "algorithms/LoopListOwner.h"
+#include "algorithms/PlainBreakdown.h"
+#include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/polygon/FPPolygon.h"
 
 namespace {
@@ -117,6 +119,34 @@ OwnedLoopList CutIntoLoops(Ring& ring) {
   return loops;
 }
 
+// A working copy of the ring, edited in place by both phases.
+class WorkingRing : public CFPPolygon {
+ public:
+  // Copying walks the source with its cursor, which ends at the end.
+  explicit WorkingRing(const CFPPolygon& source) : CFPPolygon(source) {}
+  Ring& Points() { return m_points; }
+};
+
+// Both phases on a copy of a ring of at least three points.
+OwnedLoopList BreakDownPlainly(const CFPPolygon& polygon) {
+  WorkingRing working(polygon);
+  MeetingPointMarker marker(working.Points(), RunawayLimit(working.Points().GetCount()));
+  if (!marker.Mark()) return nullptr;
+  return CutIntoLoops(working.Points());
+}
+
+std::vector<std::unique_ptr<CFPPolygon>> TakeLoops(OwnedLoopList list) {
+  std::vector<std::unique_ptr<CFPPolygon>> loops;
+  if (!list) return loops;
+  // Reserved first, so that no loop is out of both owners when memory runs out.
+  loops.reserve(static_cast<std::size_t>(list->GetCount()));
+  while (!list->IsEmpty()) loops.emplace_back(list->RemoveHead());
+  return loops;
+}
+
+// Below this many points testing every pair costs less than screening.
+constexpr INT_PTR kFewestScreenedPoints = 16;
+
 }  // namespace
 
 void fpgeom::detail::LoopListDeleter::operator()(LoopList* loops) const {
@@ -124,24 +154,26 @@ void fpgeom::detail::LoopListDeleter::operator()(LoopList* loops) const {
   delete loops;
 }
 
+std::vector<std::unique_ptr<CFPPolygon>> fpgeom::detail::PlainBreakdownLoops(const CFPPolygon& polygon) {
+  if (polygon.getCount() < 3) return {};
+  return TakeLoops(BreakDownPlainly(polygon));
+}
+
 CFPPolygon::LoopList* CFPPolygon::Breakdown() const {
   const INT_PTR pointsOnEntry = m_points.GetCount();
   if (pointsOnEntry < 3) return nullptr;
-  // Copying walks this polygon with its cursor, which ends at the end.
-  CFPPolygon working(*this);
-  MeetingPointMarker marker(working.m_points, RunawayLimit(pointsOnEntry));
-  if (!marker.Mark()) return nullptr;
-  return CutIntoLoops(working.m_points).release();
+  // A ring that the screen clears would give the plain path no meeting point:
+  // it would copy the ring, which leaves the cursor at the end, and return
+  // null.
+  if (pointsOnEntry >= kFewestScreenedPoints && fpgeom::detail::MeetsItselfNowhere(m_points)) {
+    m_pos = nullptr;
+    return nullptr;
+  }
+  return BreakDownPlainly(*this).release();
 }
 
 std::vector<std::unique_ptr<CFPPolygon>> fpgeom::BreakdownLoops(const CFPPolygon& polygon) {
-  const detail::OwnedLoopList list(polygon.Breakdown());
-  std::vector<std::unique_ptr<CFPPolygon>> loops;
-  if (!list) return loops;
-  // Reserved first, so that no loop is out of both owners when memory runs out.
-  loops.reserve(static_cast<std::size_t>(list->GetCount()));
-  while (!list->IsEmpty()) loops.emplace_back(list->RemoveHead());
-  return loops;
+  return TakeLoops(detail::OwnedLoopList(polygon.Breakdown()));
 }
 
 double CFPPolygon::ScalarArea() const {

@@ -1,0 +1,77 @@
+// Building the shared topology of a grid map of square cells, and dragging
+// its vertices.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "fpgeom/fpgeom.h"
+
+namespace {
+
+// side x side square cells of size 10, each a polygon of four points.
+struct GridMap {
+  explicit GridMap(int side) {
+    for (int row = 0; row < side; ++row) {
+      for (int column = 0; column < side; ++column) {
+        auto cell = std::make_unique<CFPPolygon>();
+        const double x = 10.0 * column;
+        const double y = 10.0 * row;
+        cell->AddTailNode(x, y);
+        cell->AddTailNode(x, y + 10);
+        cell->AddTailNode(x + 10, y + 10);
+        cell->AddTailNode(x + 10, y);
+        cells.push_back(std::move(cell));
+      }
+    }
+  }
+
+  // Every cell's points into the vertex list, its edges into the edge list.
+  void Build(CVertexList& vertices, CEdgeList& edges) {
+    for (const auto& cell : cells) {
+      CVertex* corners[4];
+      cell->BeginIteration(DIR_FORWARD);
+      for (CVertex*& corner : corners) corner = vertices.AddVertex(cell->getNextNode(), cell.get());
+      for (int k = 0; k < 4; ++k) edges.AddEdge(corners[k], corners[(k + 1) % 4], cell.get());
+    }
+  }
+
+  std::vector<std::unique_ptr<CFPPolygon>> cells;
+};
+
+int SideFor(int64_t insertions) { return static_cast<int>(std::lround(std::sqrt(insertions / 4.0))); }
+
+void TopologyBuild(benchmark::State& state) {
+  GridMap map(SideFor(state.range(0)));
+  for (auto _ : state) {
+    CVertexList vertices;
+    CEdgeList edges;
+    map.Build(vertices, edges);
+    edges.Empty();
+    vertices.Empty();
+  }
+  state.counters["insertions"] = static_cast<double>(map.cells.size() * 4);
+}
+
+// Finds an inner vertex by GetNearest and drags it a little and back.
+void VertexDrag(benchmark::State& state) {
+  const int side = SideFor(state.range(0));
+  GridMap map(side);
+  CVertexList vertices;
+  CEdgeList edges;
+  map.Build(vertices, edges);
+  const CFPPoint home(10.0 * (side / 2), 10.0 * (side / 2));
+  for (auto _ : state) {
+    CVertex* vertex = vertices.GetNearest(home, 1.0);
+    benchmark::DoNotOptimize(vertex->change(CFPPoint(home.x + 1, home.y + 2)));
+    benchmark::DoNotOptimize(vertex->change(home));
+  }
+  edges.Empty();
+  vertices.Empty();
+}
+
+BENCHMARK(TopologyBuild)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(VertexDrag)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000);
+
+}  // namespace

@@ -1,0 +1,140 @@
+// Nearly parallel pairs on nearly one line. Rounding can make
+// IntersectSegments report such a pair as meeting however far apart the
+// segments are, so they are found by direction and offset rather than by
+// place: the edges are sorted into direction bins of width about 2^-26 (lines,
+// so directions modulo pi), and within each bin and its successor the edges
+// whose offsets along a common normal come within the margin are candidates.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "algorithms/ScreenedRing.h"
+
+namespace fpgeom::detail {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// pi divided into bins of width about 2^-26, exactly, so that the last bin is
+// as wide as the others and wraps round to the first.
+const std::int64_t kDirectionBins = static_cast<std::int64_t>(kPi * 0x1p26);
+const double kBinWidth = kPi / static_cast<double>(kDirectionBins);
+
+struct BinnedEdge {
+  std::int64_t bin;
+  std::size_t edge;
+};
+
+// An edge's offsets along the normal of its group's reference direction.
+struct OffsetRange {
+  double low;
+  double high;
+  std::size_t edge;
+  bool inOwnBin;
+  bool axisParallel;
+};
+
+// Directions of lines in [0, pi); zero-length edges have none and are left
+// out (against them D is exactly 0).
+std::vector<BinnedEdge> BinByDirection(const ScreenedRing& ring) {
+  std::vector<BinnedEdge> binned;
+  for (std::size_t edge = 0; edge < ring.EdgeCount(); ++edge) {
+    const double dx = ring.End(edge).x - ring.Start(edge).x;
+    const double dy = ring.End(edge).y - ring.Start(edge).y;
+    if (dx == 0.0 && dy == 0.0) continue;
+    double direction = std::atan2(dy, dx);
+    if (direction < 0.0) direction += kPi;
+    if (direction >= kPi) direction -= kPi;
+    const auto bin = std::min(kDirectionBins - 1, static_cast<std::int64_t>(direction / kBinWidth));
+    binned.push_back({std::max<std::int64_t>(bin, 0), edge});
+  }
+  std::sort(binned.begin(), binned.end(),
+            [](const BinnedEdge& first, const BinnedEdge& second) { return first.bin < second.bin; });
+  return binned;
+}
+
+OffsetRange OffsetsOf(const ScreenedRing& ring, std::size_t edge, double normalX, double normalY, bool inOwnBin) {
+  const CFPPoint& start = ring.LocalStart(edge);
+  const CFPPoint& end = ring.LocalEnd(edge);
+  const double first = start.x * normalX + start.y * normalY;
+  const double second = end.x * normalX + end.y * normalY;
+  const bool axisParallel = ring.Start(edge).y == ring.End(edge).y || ring.Start(edge).x == ring.End(edge).x;
+  return {std::min(first, second), std::max(first, second), edge, inOwnBin, axisParallel};
+}
+
+bool ByLowOffset(const OffsetRange& first, const OffsetRange& second) { return first.low < second.low; }
+
+// Pairs within one group; a pair of which neither edge lies in the group's
+// own bin belongs to the next group. Axis-parallel edges are kept apart, so
+// that a grid of collinear horizontal edges costs nothing here.
+bool GroupClear(std::vector<OffsetRange>& oblique, std::vector<OffsetRange>& axisParallel, double margin,
+                CandidateTester& tester) {
+  const auto ownsPair = [](const OffsetRange& first, const OffsetRange& second) {
+    return first.inOwnBin || second.inOwnBin;
+  };
+  std::sort(oblique.begin(), oblique.end(), ByLowOffset);
+  std::sort(axisParallel.begin(), axisParallel.end(), ByLowOffset);
+  for (std::size_t i = 0; i < oblique.size(); ++i) {
+    for (std::size_t j = i + 1; j < oblique.size() && oblique[j].low <= oblique[i].high + margin; ++j) {
+      if (ownsPair(oblique[i], oblique[j]) && !tester.Clear(oblique[i].edge, oblique[j].edge)) return false;
+    }
+  }
+  double widestAxisParallel = 0.0;
+  for (const OffsetRange& range : axisParallel) widestAxisParallel = std::max(widestAxisParallel, range.high - range.low);
+  for (const OffsetRange& range : oblique) {
+    const OffsetRange probe{range.low - margin - widestAxisParallel, 0.0, 0, false, false};
+    auto other = std::lower_bound(axisParallel.begin(), axisParallel.end(), probe, ByLowOffset);
+    for (; other != axisParallel.end() && other->low <= range.high + margin; ++other) {
+      const bool near = range.low <= other->high + margin;
+      if (near && ownsPair(range, *other) && !tester.Clear(range.edge, other->edge)) return false;
+    }
+  }
+  // Two axis-parallel edges in one group run along the same axis (their
+  // directions differ by less than 2^-25, not by pi/2), both exactly
+  // horizontal or both exactly vertical: D is exactly 0, so the parallel
+  // branch decides them, which the proximity search covers.
+  return true;
+}
+
+}  // namespace
+
+bool NearlyCollinearPairsClear(const ScreenedRing& ring, CandidateTester& tester) {
+  const std::vector<BinnedEdge> binned = BinByDirection(ring);
+  const double margin = LineOffsetMargin(ring.Extent());
+  // Runs of one bin, as [begin, end) into binned.
+  std::vector<std::pair<std::size_t, std::size_t>> runs;
+  for (std::size_t begin = 0; begin < binned.size();) {
+    std::size_t end = begin + 1;
+    while (end < binned.size() && binned[end].bin == binned[begin].bin) ++end;
+    runs.emplace_back(begin, end);
+    begin = end;
+  }
+  std::vector<OffsetRange> oblique;
+  std::vector<OffsetRange> axisParallel;
+  for (std::size_t run = 0; run < runs.size(); ++run) {
+    const std::int64_t bin = binned[runs[run].first].bin;
+    // The next bin, wrapping from the last round to the first.
+    const std::size_t nextRun = run + 1 < runs.size() ? run + 1 : 0;
+    const bool nextBinFilled = nextRun != run && binned[runs[nextRun].first].bin == (bin + 1) % kDirectionBins;
+    // A lone edge makes no pair.
+    if (!nextBinFilled && runs[run].second - runs[run].first < 2) continue;
+    const double reference = static_cast<double>(bin) * kBinWidth;
+    const double normalX = -std::sin(reference);
+    const double normalY = std::cos(reference);
+    oblique.clear();
+    axisParallel.clear();
+    const auto add = [&](std::size_t run2, bool own) {
+      for (std::size_t k = runs[run2].first; k < runs[run2].second; ++k) {
+        const OffsetRange range = OffsetsOf(ring, binned[k].edge, normalX, normalY, own);
+        (range.axisParallel ? axisParallel : oblique).push_back(range);
+      }
+    };
+    add(run, true);
+    if (nextBinFilled) add(nextRun, false);
+    if (!GroupClear(oblique, axisParallel, margin, tester)) return false;
+  }
+  return true;
+}
+
+}  // namespace fpgeom::detail

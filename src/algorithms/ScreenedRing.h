@@ -1,0 +1,77 @@
+// What the three candidate searches of the self-meeting screen share: the
+// ring's points in an array, the margins that the rounding analysis of
+// IntersectSegments asks for, and the tester that calls IntersectSegments on
+// each candidate pair within a budget.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "fpgeom/frame/List.h"
+#include "fpgeom/values/FPPoint.h"
+
+namespace fpgeom::detail {
+
+// Edge i runs from point i to point i + 1, the last one back to point 0.
+class ScreenedRing {
+ public:
+  // Empty for rings the screen declines: a coordinate that is not finite or
+  // whose size could make IntersectSegments overflow, or all points at one
+  // place.
+  static std::optional<ScreenedRing> From(const CList<CFPPoint, const CFPPoint&>& ring);
+
+  std::size_t EdgeCount() const { return m_points.size(); }
+  const CFPPoint& Start(std::size_t edge) const { return m_points[edge]; }
+  const CFPPoint& End(std::size_t edge) const { return m_points[Next(edge)]; }
+  // Relative to the lower left corner of the bounding box, so that rounding
+  // scales with the ring's extent rather than with its distance from the
+  // origin.
+  const CFPPoint& LocalStart(std::size_t edge) const { return m_local[edge]; }
+  const CFPPoint& LocalEnd(std::size_t edge) const { return m_local[Next(edge)]; }
+  // The larger side of the bounding box.
+  double Extent() const { return m_extent; }
+  // Edges that share a point: the breakdown never tests them.
+  bool Adjacent(std::size_t first, std::size_t second) const;
+
+ private:
+  ScreenedRing(std::vector<CFPPoint> points, std::vector<CFPPoint> local, double extent);
+  std::size_t Next(std::size_t edge) const { return edge + 1 == m_points.size() ? 0 : edge + 1; }
+
+  std::vector<CFPPoint> m_points;
+  std::vector<CFPPoint> m_local;
+  double m_extent;
+};
+
+// Tests candidate pairs with IntersectSegments until one meets or the budget
+// of tests runs out; either way the screen cannot clear the ring.
+class CandidateTester {
+ public:
+  CandidateTester(const ScreenedRing& ring, std::uint64_t budget) : m_ring(ring), m_budget(budget) {}
+
+  // Tests the pair unless the edges are adjacent; false when the screen must
+  // stop: the pair meets or the budget is spent.
+  bool Clear(std::size_t first, std::size_t second);
+
+ private:
+  const ScreenedRing& m_ring;
+  std::uint64_t m_budget;
+};
+
+// The three searches. Each hands every pair it cannot rule out to the tester
+// and returns false as soon as the tester says stop (or it declines).
+
+// Pairs whose segments come within the proximity margin of each other.
+bool NearbyPairsClear(const ScreenedRing& ring, CandidateTester& tester);
+// Nearly parallel pairs on nearly one line, however far apart.
+bool NearlyCollinearPairsClear(const ScreenedRing& ring, CandidateTester& tester);
+// Pairs whose later edge is shorter than the rounding scale.
+bool ShortEdgePairsClear(const ScreenedRing& ring, CandidateTester& tester);
+
+// The margins, all derived in SelfMeetingScreen.cpp.
+double ProximityMargin(double extent);
+double LineOffsetMargin(double extent);
+double ShortEdgeLength(double extent);
+
+}  // namespace fpgeom::detail

@@ -23,3 +23,9 @@
 #include "fpgeom/algorithms/IntegerClipping.h"
 
 #include "fpgeom/region/FPPolyRgn.h"
+
+#include "fpgeom/topology/Edge.h"
+#include "fpgeom/topology/EdgeList.h"
+#include "fpgeom/topology/PolygonList.h"
+#include "fpgeom/topology/Vertex.h"
+#include "fpgeom/topology/VertexList.h"

@@ -1,0 +1,76 @@
+// Helpers shared by the topology tests: rings written as coordinate lists,
+// the contents of the topology's lists as vectors, and elements that count
+// their destruction.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "fpgeom/fpgeom.h"
+
+namespace topology_test {
+
+using Ring = std::vector<std::pair<double, double>>;
+
+inline void AppendRing(CFPPolygon& polygon, const Ring& points) {
+  for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
+}
+
+// Walks the polygon's cursor, so read cursors before calling it.
+inline Ring PointsOf(const CFPPolygon& polygon) {
+  Ring points;
+  for (polygon.BeginIteration(DIR_FORWARD); !polygon.isIterationFinished();) {
+    const CFPPoint point = polygon.getNextNode();
+    points.emplace_back(point.x, point.y);
+  }
+  return points;
+}
+
+inline std::vector<CFPPolygon*> LinksOf(const CPolygonList& list) {
+  std::vector<CFPPolygon*> links;
+  for (list.BeginIteration(); !list.isIterationFinished();) links.push_back(list.GetNextPoly());
+  return links;
+}
+
+inline std::vector<CVertex*> NeighborsOf(const CVertex& vertex) {
+  std::vector<CVertex*> neighbors;
+  for (vertex.BeginNeighborIteration(); !vertex.isNeighborIterationFinished();) {
+    neighbors.push_back(vertex.GetNextNeighbor());
+  }
+  return neighbors;
+}
+
+inline std::vector<CVertex*> VerticesOf(const CVertexList& list) {
+  std::vector<CVertex*> vertices;
+  for (list.BeginIteration(); !list.isIterationFinished();) vertices.push_back(list.GetNextVertex());
+  return vertices;
+}
+
+inline std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
+  std::vector<CEdge*> edges;
+  for (list.BeginIteration(); !list.isIterationFinished();) edges.push_back(list.GetNextEdge());
+  return edges;
+}
+
+// A vertex that counts how often it is destroyed, through the virtual
+// destructor the collections use.
+class CountedVertex : public CVertex {
+ public:
+  CountedVertex(const CFPPoint& point, int& destroyed) : CVertex(point), m_destroyed(destroyed) {}
+  ~CountedVertex() override { ++m_destroyed; }
+
+ private:
+  int& m_destroyed;
+};
+
+// A topology torn down as a host tears it down, so that no test leaks.
+struct Topology {
+  CVertexList vertices;
+  CEdgeList edges;
+  ~Topology() {
+    edges.Empty();
+    vertices.Empty();
+  }
+};
+
+}  // namespace topology_test

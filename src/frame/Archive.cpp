@@ -12,7 +12,7 @@ constexpr DWORD kBigClassTag = 0x80000000;
 constexpr WORD kBigObjectTag = 0x7FFF;
 constexpr DWORD kMaxMapCount = 0x3FFFFFFE;
 // Registered class names are short; a longer name cannot name one, so it is
-// refused before its bytes are read.
+// refused before its bytes are read, and never written.
 constexpr WORD kMaxClassNameLength = 64;
 
 }  // namespace
@@ -232,7 +232,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef) {
     return;
   }
   const std::size_t length = std::strlen(pClassRef->m_lpszClassName);
-  if (length > 0xFFFF) Fail(CArchiveException::badClass);
+  if (length > kMaxClassNameLength) Fail(CArchiveException::badClass);
   *this << kNewClassTag << static_cast<WORD>(pClassRef->m_wSchema) << static_cast<WORD>(length);
   WriteBytes(pClassRef->m_lpszClassName, length);
   m_storeMap.emplace(pClassRef, NextIndex());
@@ -278,6 +278,8 @@ const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested
     if (nameLength > kMaxClassNameLength) Fail(CArchiveException::badClass);
     char name[kMaxClassNameLength + 1] = {};
     ReadExactly(name, nameLength);
+    // A zero byte would cut the name short and let it pass for another.
+    if (std::memchr(name, '\0', nameLength) != nullptr) Fail(CArchiveException::badClass);
     pClassRef = CRuntimeClass::FromName(name);
     if (pClassRef == nullptr || pClassRef->m_pfnCreateObject == nullptr) Fail(CArchiveException::badClass);
     if (pClassRef->m_wSchema != storedSchema) Fail(CArchiveException::badSchema);
@@ -301,11 +303,13 @@ const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested
 }
 
 // Creates and loads the object that follows a class reference. The object is
-// indexed before its record is read, as the format numbers it; if the record
-// fails the object is deleted and its index forgotten.
+// indexed before its record is read, as the format numbers it. If the record
+// fails the object is deleted, and with it whatever it took of the objects
+// read inside its record, so all of their indices are forgotten.
 CObject* CArchive::CreateLoadedObject(const CRuntimeClass* pClassRef, UINT nSchema) {
   std::unique_ptr<CObject> object(pClassRef->CreateObject());
   if (!object) Fail(CArchiveException::badClass);
+  const std::size_t objectIndex = m_loadArray.size();
   m_loadArray.push_back(LoadedEntry{nullptr, object.get()});
   NextIndex();
   const UINT savedSchema = m_nObjectSchema;
@@ -314,7 +318,7 @@ CObject* CArchive::CreateLoadedObject(const CRuntimeClass* pClassRef, UINT nSche
     object->Serialize(*this);
   } catch (...) {
     m_nObjectSchema = savedSchema;
-    m_loadArray.back().pObject = nullptr;
+    for (std::size_t i = objectIndex; i < m_loadArray.size(); ++i) m_loadArray[i].pObject = nullptr;
     throw;
   }
   m_nObjectSchema = savedSchema;

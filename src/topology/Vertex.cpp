@@ -27,7 +27,9 @@ void CVertex::AddNeighbor(CVertex* pVertex) {
   if (atSamePosition == nullptr) m_neighbors.AddTail(pVertex);
 }
 
-void CVertex::RemoveNeighbor(CVertex* pVertex) { NeighborWalk::RemoveFirst(m_neighbors, m_neighborPos, pVertex); }
+void CVertex::RemoveNeighbor(CVertex* pVertex) {
+  NeighborWalk::RemoveFirst(m_neighbors, m_neighborPos, pVertex);
+}
 
 void CVertex::BeginNeighborIteration() const { NeighborWalk::Begin(m_neighbors, m_neighborPos); }
 

@@ -2,15 +2,15 @@
 
 #include <limits>
 
-#include "algorithms/RingSupport.h"
 #include "fpgeom/polygon/FPPolygon.h"
+#include "polygon/PolygonTesting.h"
 #include "fpgeom/values/FPRect.h"
 
 namespace {
 
-using fpgeom::test::Coordinates;
-using fpgeom::test::MakeRing;
-using fpgeom::test::PointsOf;
+using fpgeom::testing::Coordinates;
+using fpgeom::testing::PolygonOf;
+using fpgeom::testing::PointsOf;
 
 struct ClipCase {
   const char* what;
@@ -30,7 +30,6 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndCleansIt) {
        {{0, 0}, {4, 0}, {4, 4}, {0, 4}},
        CFPRect(3, 1, 3, 1),
        {{3, 3}, {1, 3}, {1, 1}, {3, 1}}},
-      {"wholly inside", {{1, 1}, {2, 1}, {2, 2}, {1, 2}}, box, {{1, 1}, {2, 1}, {2, 2}, {1, 2}}},
       {"wholly inside, cleaned", {{1, 1}, {1.5, 1}, {2, 1}, {2, 2}, {1, 2}}, box, {{1, 1}, {2, 1}, {2, 2}, {1, 2}}},
       {"collinear point inside", {{0, 0}, {4, 0}, {4, 4}, {2, 2}}, box, {{0, 0}, {4, 0}, {4, 4}}},
       {"overlapping a corner", {{-2, -2}, {2, -2}, {2, 2}, {-2, 2}}, box, {{0, 0}, {2, 0}, {2, 2}, {0, 2}}},
@@ -48,11 +47,10 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndCleansIt) {
        {{0, 3}, {9, 0}, {0, 0}},
        CFPRect(1, 8, 1, 8),
        {{1, 1}, {1, 2.6666666666666665}, {6, 1}}},
-      {"two points", {{0, 0}, {1, 1}}, box, {}},
   };
   for (const ClipCase& c : cases) {
     SCOPED_TRACE(c.what);
-    CFPPolygon polygon = MakeRing(c.ring);
+    CFPPolygon polygon = PolygonOf(c.ring);
     polygon.BeginIteration(DIR_FORWARD);
     EXPECT_EQ(polygon.IntersectRect(c.rect), c.expected.empty() ? 0 : 1);
     EXPECT_EQ(polygon.isPosValid(), 0);
@@ -63,7 +61,7 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndCleansIt) {
 // The rectangle is not looked at: even a NaN one gives 0 without effect.
 TEST(RectangleClipping, EmptiesAPolygonOfFewerThanThreePointsWhateverTheRectangle) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  CFPPolygon polygon = MakeRing({{0, 0}, {1, 1}});
+  CFPPolygon polygon = PolygonOf({{0, 0}, {1, 1}});
   EXPECT_EQ(polygon.IntersectRect(CFPRect(nan, nan, nan, nan)), 0);
   EXPECT_EQ(polygon.isEmpty(), 1);
 }
@@ -73,15 +71,15 @@ TEST(RectangleClipping, EndsOnNonFiniteCoordinates) {
   const double inf = std::numeric_limits<double>::infinity();
   // A NaN point counts as outside every border line, so the square's
   // clipped ring is the rectangle's part of what remains.
-  CFPPolygon withNaN = MakeRing({{0, 0}, {nan, nan}, {4, 0}, {4, 4}, {0, 4}});
+  CFPPolygon withNaN = PolygonOf({{0, 0}, {nan, nan}, {4, 0}, {4, 4}, {0, 4}});
   EXPECT_EQ(withNaN.IntersectRect(CFPRect(-1, 5, -1, 5)), 1);
   EXPECT_EQ(withNaN.isPosValid(), 0);
 
-  CFPPolygon square = MakeRing({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
+  CFPPolygon square = PolygonOf({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
   EXPECT_EQ(square.IntersectRect(CFPRect(nan, nan, nan, nan)), 0);
   EXPECT_EQ(square.isEmpty(), 1);
 
-  CFPPolygon infinite = MakeRing({{-inf, -inf}, {inf, -inf}, {inf, inf}, {-inf, inf}});
+  CFPPolygon infinite = PolygonOf({{-inf, -inf}, {inf, -inf}, {inf, inf}, {-inf, inf}});
   infinite.IntersectRect(CFPRect(0, 1, 0, 1));
   EXPECT_EQ(infinite.isPosValid(), 0);
   EXPECT_LE(infinite.getCount(), 16);

@@ -2,18 +2,21 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
+#include <string>
 #include <vector>
 
-#include "fpgeom/frame/Archive.h"
 #include "fpgeom/frame/Exceptions.h"
-#include "fpgeom/frame/File.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "polygon/PolygonTesting.h"
+#include "values/ArchiveRecord.h"
 
-using fpgeom::testing::AppendAll;
 using fpgeom::testing::Coordinates;
+using fpgeom::testing::LoadObject;
+using fpgeom::testing::LoadRecord;
 using fpgeom::testing::PointsOf;
+using fpgeom::testing::PolygonOf;
+using fpgeom::testing::StoreObject;
+using fpgeom::testing::StoreRecord;
 
 namespace {
 
@@ -21,22 +24,21 @@ using Bytes = std::vector<BYTE>;
 
 const Coordinates kRectangleRing = {{0, 0}, {0, 1}, {2, 1}, {2, 0}};
 
-void AppendWord(Bytes& bytes, std::uint16_t word) {
-  bytes.push_back(static_cast<BYTE>(word & 0xFF));
-  bytes.push_back(static_cast<BYTE>(word >> 8));
+void AppendLittleEndian(Bytes& bytes, std::uint64_t bits, int size) {
+  for (int shift = 0; shift < 8 * size; shift += 8) bytes.push_back(static_cast<BYTE>(bits >> shift));
 }
 
 void AppendDouble(Bytes& bytes, double value) {
   std::uint64_t bits;
   std::memcpy(&bits, &value, sizeof bits);
-  for (int shift = 0; shift < 64; shift += 8) bytes.push_back(static_cast<BYTE>(bits >> shift));
+  AppendLittleEndian(bytes, bits, 8);
 }
 
 // The record as the archive format lays it out: a WORD count below 0xFFFF,
 // then x and y of each point.
 Bytes RecordOf(const Coordinates& points) {
   Bytes bytes;
-  AppendWord(bytes, static_cast<std::uint16_t>(points.size()));
+  AppendLittleEndian(bytes, points.size(), 2);
   for (const auto& [x, y] : points) {
     AppendDouble(bytes, x);
     AppendDouble(bytes, y);
@@ -44,50 +46,28 @@ Bytes RecordOf(const Coordinates& points) {
   return bytes;
 }
 
-template <class Write>
-Bytes Stored(Write write) {
-  CMemFile file;
-  CArchive archive(&file, CArchive::store);
-  write(archive);
-  archive.Close();
-  return Bytes(file.GetBuffer(), file.GetBuffer() + file.GetLength());
-}
-
-template <class Read>
-void Load(Bytes bytes, Read read) {
-  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-  CArchive archive(&file, CArchive::load);
-  read(archive);
-}
-
-CFPPolygon PolygonOf(const Coordinates& points) {
-  CFPPolygon polygon;
-  AppendAll(polygon, points);
-  return polygon;
-}
-
 }  // namespace
 
 TEST(Polygon, StoringWritesTheCountThenEachPointHeadToTail) {
   CFPPolygon polygon = PolygonOf(kRectangleRing);
   polygon.BeginIteration(2);
-  const Bytes bytes = Stored([&](CArchive& ar) { polygon.Serialize(ar); });
+  const Bytes bytes = StoreRecord(polygon);
   EXPECT_EQ(polygon.isIterationFinished(), 1);
   EXPECT_EQ(bytes.size(), 2u + 64u);
   EXPECT_EQ(bytes, RecordOf(kRectangleRing));
 
   CFPPolygon empty;
-  EXPECT_EQ(Stored([&](CArchive& ar) { empty.Serialize(ar); }), (Bytes{0, 0}));
+  EXPECT_EQ(StoreRecord(empty), (Bytes{0, 0}));
 }
 
 TEST(Polygon, LoadingReplacesThePointsWithTheRecordHeadFirst) {
   CFPPolygon polygon = PolygonOf({{7, 7}, {8, 8}, {9, 9}, {1, 1}, {2, 2}});
   polygon.BeginIteration(1);
-  Load(RecordOf(kRectangleRing), [&](CArchive& ar) { polygon.Serialize(ar); });
+  LoadRecord(polygon, RecordOf(kRectangleRing));
   EXPECT_EQ(polygon.isIterationFinished(), 1);
   EXPECT_EQ(PointsOf(polygon), kRectangleRing);
 
-  Load(RecordOf({}), [&](CArchive& ar) { polygon.Serialize(ar); });
+  LoadRecord(polygon, RecordOf({}));
   EXPECT_EQ(polygon.isEmpty(), 1);
 }
 
@@ -96,7 +76,7 @@ TEST(Polygon, ATruncatedRecordKeepsThePointsReadCompletelyAndThrows) {
   bytes.resize(2 + 16 * 2 + 8);  // two and a half points
   CFPPolygon polygon = PolygonOf({{9, 9}});
   try {
-    Load(bytes, [&](CArchive& ar) { polygon.Serialize(ar); });
+    LoadRecord(polygon, bytes);
     ADD_FAILURE() << "loading a truncated record did not throw";
   } catch (const CArchiveException& error) {
     EXPECT_EQ(error.m_cause, CArchiveException::endOfFile);
@@ -106,19 +86,14 @@ TEST(Polygon, ATruncatedRecordKeepsThePointsReadCompletelyAndThrows) {
 }
 
 TEST(Polygon, AnObjectReferenceNamesTheClassWithSchemaOne) {
-  const CFPPolygon polygon = PolygonOf(kRectangleRing);
-  const Bytes bytes = Stored([&](CArchive& ar) { ar.WriteObject(&polygon); });
-  Bytes expected;
-  AppendWord(expected, 0xFFFF);
-  AppendWord(expected, 1);
-  AppendWord(expected, 10);
+  const Bytes bytes = StoreObject(PolygonOf(kRectangleRing));
+  Bytes expected = {0xFF, 0xFF, 1, 0, 10, 0};
   for (char c : std::string("CFPPolygon")) expected.push_back(static_cast<BYTE>(c));
   const Bytes record = RecordOf(kRectangleRing);
   expected.insert(expected.end(), record.begin(), record.end());
   EXPECT_EQ(bytes, expected);
 
-  std::unique_ptr<CObject> loaded;
-  Load(bytes, [&](CArchive& ar) { loaded.reset(ar.ReadObject(RUNTIME_CLASS(CFPPolygon))); });
+  const auto loaded = LoadObject(bytes, RUNTIME_CLASS(CFPPolygon));
   const auto* polygonLoaded = dynamic_cast<const CFPPolygon*>(loaded.get());
   ASSERT_NE(polygonLoaded, nullptr);
   EXPECT_EQ(PointsOf(*polygonLoaded), kRectangleRing);

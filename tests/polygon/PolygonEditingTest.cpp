@@ -4,10 +4,10 @@
 #include "fpgeom/polygon/FPPolygon.h"
 #include "polygon/PolygonTesting.h"
 
-using fpgeom::testing::AppendAll;
 using fpgeom::testing::Coordinates;
 using fpgeom::testing::PointsFromCursor;
 using fpgeom::testing::PointsOf;
+using fpgeom::testing::PolygonOf;
 
 namespace {
 
@@ -18,12 +18,7 @@ const CFPPoint kV3(0, 1);
 const CFPPoint kQ(9, 9);
 const CFPPoint kMissing(5, 5);
 const Coordinates kSquare = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-
-CFPPolygon PolygonOf(const Coordinates& points) {
-  CFPPolygon polygon;
-  AppendAll(polygon, points);
-  return polygon;
-}
+const Coordinates kPair = {{0, 0}, {1, 0}};
 
 }  // namespace
 
@@ -31,11 +26,11 @@ TEST(Polygon, InsertBetweenSplitsEveryEdgeJoiningTheTwoEndsOnce) {
   struct Case {
     const char* what;
     Coordinates ring;
-    CFPPoint p1;
-    CFPPoint p2;
-    CFPPoint pt;
+    CFPPoint p1, p2, pt;
     Coordinates expected;
   };
+  // When the inserted point itself matches an end, only the edges of the
+  // ring as it was are split.
   const Case cases[] = {
       {"inner edge", kSquare, kV1, kV2, kQ, {{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}}},
       {"inner edge, ends swapped", kSquare, kV2, kV1, kQ, {{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}}},
@@ -43,30 +38,14 @@ TEST(Polygon, InsertBetweenSplitsEveryEdgeJoiningTheTwoEndsOnce) {
       {"closing edge from the tail", kSquare, kV3, kV0, kQ, {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {9, 9}}},
       {"ends not neighbours", kSquare, kV0, kV2, kQ, kSquare},
       {"first end missing", kSquare, kMissing, kV0, kQ, kSquare},
-      {"both edges of a two-point ring", {{0, 0}, {1, 0}}, kV0, kV1, kQ, {{9, 9}, {0, 0}, {9, 9}, {1, 0}}},
-      {"repeated first end",
-       {{0, 0}, {1, 0}, {0, 0}, {1, 1}},
-       kV0,
-       kV1,
-       kQ,
+      {"both edges of a two-point ring", kPair, kV0, kV1, kQ, {{9, 9}, {0, 0}, {9, 9}, {1, 0}}},
+      {"repeated first end", {{0, 0}, {1, 0}, {0, 0}, {1, 1}}, kV0, kV1, kQ,
        {{0, 0}, {9, 9}, {1, 0}, {9, 9}, {0, 0}, {1, 1}}},
-      // The inserted point itself matches an end: only the edges of the ring
-      // as it was are split, and the call ends.
       {"inserted point matches the second end", kSquare, kV1, kV2, kV2, {{0, 0}, {1, 0}, {1, 1}, {1, 1}, {0, 1}}},
       {"inserted point matches the first end", kSquare, kV1, kV2, kV1, {{0, 0}, {1, 0}, {1, 0}, {1, 1}, {0, 1}}},
-      {"two-point ring, inserted point matches the first end",
-       {{0, 0}, {1, 0}},
-       kV0,
-       kV1,
-       kV0,
-       {{0, 0}, {0, 0}, {0, 0}, {1, 0}}},
-      {"two-point ring, inserted point matches the second end",
-       {{0, 0}, {1, 0}},
-       kV0,
-       kV1,
-       kV1,
-       {{1, 0}, {0, 0}, {1, 0}, {1, 0}}},
-      {"one point, both ends and the inserted point equal", {{0, 0}}, kV0, kV0, kV0, {{0, 0}, {0, 0}}},
+      {"two-point ring, inserted matches the first end", kPair, kV0, kV1, kV0, {{0, 0}, {0, 0}, {0, 0}, {1, 0}}},
+      {"two-point ring, inserted matches the second end", kPair, kV0, kV1, kV1, {{1, 0}, {0, 0}, {1, 0}, {1, 0}}},
+      {"one point, all equal", {{0, 0}}, kV0, kV0, kV0, {{0, 0}, {0, 0}}},
       {"two equal points, both ends equal", {{0, 0}, {0, 0}}, kV0, kV0, kQ, {{9, 9}, {0, 0}, {9, 9}, {0, 0}}},
       {"empty ring", {}, kV0, kV1, kQ, {}},
   };
@@ -79,20 +58,13 @@ TEST(Polygon, InsertBetweenSplitsEveryEdgeJoiningTheTwoEndsOnce) {
   }
 }
 
-TEST(Polygon, InsertBeforeLeavesTheCursorOnTheFoundPoint) {
+TEST(Polygon, InsertBeforeLeavesTheCursorOnTheFoundPointOrMakesANewHead) {
   CFPPolygon polygon = PolygonOf(kSquare);
   polygon.InsertBefore(kV2, kQ);
   EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{1, 1}, {0, 1}}));
   EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}}));
 
   polygon = PolygonOf(kSquare);
-  polygon.InsertBefore(kV0, kQ);
-  EXPECT_EQ(PointsFromCursor(polygon), kSquare);
-  EXPECT_EQ(polygon.getHeadNode(), kQ);
-}
-
-TEST(Polygon, InsertBeforeAMissingPointMakesANewHeadWithTheCursorAtTheEnd) {
-  CFPPolygon polygon = PolygonOf(kSquare);
   polygon.InsertBefore(kMissing, kQ);
   EXPECT_EQ(polygon.isIterationFinished(), 1);
   EXPECT_EQ(PointsOf(polygon), (Coordinates{{9, 9}, {0, 0}, {1, 0}, {1, 1}, {0, 1}}));
@@ -119,7 +91,7 @@ TEST(Polygon, InsertAfterLeavesTheCursorOnTheInsertedPoint) {
   EXPECT_EQ(PointsFromCursor(empty), (Coordinates{{9, 9}}));
 }
 
-TEST(Polygon, RemoveNodeTakesTheFirstMatchAndLeavesTheCursorAtTheEnd) {
+TEST(Polygon, RemoveNodeTakesTheFirstMatchOrTheCursorsPointAndLeavesTheCursorAtTheEnd) {
   CFPPolygon polygon = PolygonOf({{0, 0}, {1, 0}, {1, 1}, {1, 0}});
   polygon.BeginIteration(0);
   polygon.RemoveNode(kV1);
@@ -129,7 +101,12 @@ TEST(Polygon, RemoveNodeTakesTheFirstMatchAndLeavesTheCursorAtTheEnd) {
   polygon.BeginIteration(0);
   polygon.RemoveNode(kMissing);
   EXPECT_EQ(polygon.isIterationFinished(), 1);
-  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 1}, {1, 0}}));
+  EXPECT_EQ(polygon.getCount(), 3);
+
+  polygon.BeginIteration(1);
+  polygon.RemoveCurrentNode();
+  EXPECT_EQ(polygon.isIterationFinished(), 1);
+  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 0}}));
 }
 
 TEST(Polygon, RemoveNodeByIndexCountsFromTheHeadAndKeepsACursorOnAnotherPoint) {
@@ -143,14 +120,6 @@ TEST(Polygon, RemoveNodeByIndexCountsFromTheHeadAndKeepsACursorOnAnotherPoint) {
   polygon.RemoveNodeByIndex(1);
   EXPECT_EQ(polygon.isIterationFinished(), 1);
   EXPECT_EQ(PointsOf(polygon), (Coordinates{{1, 0}}));
-}
-
-TEST(Polygon, RemoveCurrentNodeTakesThePointAtTheCursor) {
-  CFPPolygon polygon = PolygonOf(kSquare);
-  polygon.BeginIteration(2);
-  polygon.RemoveCurrentNode();
-  EXPECT_EQ(polygon.isIterationFinished(), 1);
-  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 0}, {1, 0}, {0, 1}}));
 }
 
 TEST(Polygon, RemovingAnEndReturnsItAndMovesOnlyACursorThatWasOnIt) {
@@ -192,18 +161,10 @@ TEST(Polygon, RevertExchangesValuesSoTheCursorKeepsItsPosition) {
   EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{1, 1}, {1, 0}, {0, 0}}));
   EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, 1}, {1, 1}, {1, 0}, {0, 0}}));
 
-  struct Case {
-    Coordinates ring;
-    Coordinates reverted;
-  };
-  const Case cases[] = {
-      {{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}, {{5, 5}, {4, 4}, {3, 3}, {2, 2}, {1, 1}}},
-      {{{1, 2}}, {{1, 2}}},
-      {{}, {}},
-  };
-  for (const Case& c : cases) {
-    CFPPolygon ring = PolygonOf(c.ring);
-    ring.Revert();
-    EXPECT_EQ(PointsOf(ring), c.reverted);
-  }
+  CFPPolygon odd = PolygonOf({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}});
+  odd.Revert();
+  EXPECT_EQ(PointsOf(odd), (Coordinates{{5, 5}, {4, 4}, {3, 3}, {2, 2}, {1, 1}}));
+  CFPPolygon empty;
+  empty.Revert();
+  EXPECT_EQ(empty.isEmpty(), 1);
 }

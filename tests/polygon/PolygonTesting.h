@@ -15,6 +15,12 @@ inline void AppendAll(CFPPolygon& polygon, const Coordinates& points) {
   for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
 }
 
+inline CFPPolygon PolygonOf(const Coordinates& points) {
+  CFPPolygon polygon;
+  AppendAll(polygon, points);
+  return polygon;
+}
+
 // Walks the whole ring, so the cursor ends at the end: check the cursor first.
 inline Coordinates PointsOf(const CFPPolygon& polygon) {
   Coordinates points;

@@ -1,5 +1,6 @@
 // Replaces the global allocation functions of the test program (and so of
-// the library it loads) to count live blocks and to inject failures.
+// the library it loads) to count live blocks and to inject failures. The
+// array and sized forms forward to these by default.
 #include <cstdlib>
 #include <new>
 
@@ -10,7 +11,17 @@ namespace {
 std::ptrdiff_t g_liveBlocks = 0;
 int g_successesLeft = -1;  // negative: never fail
 
-void* Allocate(std::size_t size) {
+}  // namespace
+
+namespace fpgeom::test {
+
+std::ptrdiff_t LiveBlocks() { return g_liveBlocks; }
+AllocationFailure::AllocationFailure(int successes) { g_successesLeft = successes; }
+AllocationFailure::~AllocationFailure() { g_successesLeft = -1; }
+
+}  // namespace fpgeom::test
+
+void* operator new(std::size_t size) {
   if (g_successesLeft == 0) throw std::bad_alloc();
   if (g_successesLeft > 0) --g_successesLeft;
   void* block = std::malloc(size == 0 ? 1 : size);
@@ -19,25 +30,10 @@ void* Allocate(std::size_t size) {
   return block;
 }
 
-void Release(void* block) noexcept {
+void operator delete(void* block) noexcept {
   if (block == nullptr) return;
   --g_liveBlocks;
   std::free(block);
 }
 
-}  // namespace
-
-namespace fpgeom::test {
-
-std::ptrdiff_t AllocationCounter::LiveBlocks() { return g_liveBlocks; }
-void AllocationCounter::FailAfter(int successes) { g_successesLeft = successes; }
-void AllocationCounter::Disarm() { g_successesLeft = -1; }
-
-}  // namespace fpgeom::test
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* block) noexcept { Release(block); }
-void operator delete[](void* block) noexcept { Release(block); }
-void operator delete(void* block, std::size_t) noexcept { Release(block); }
-void operator delete[](void* block, std::size_t) noexcept { Release(block); }
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }

@@ -1,10 +1,9 @@
-// Helpers shared by the region tests: building polygons from point lists,
-// reading their points back, a polygon that counts its live instances, and
-// an allocation counter that can be told to fail.
+// Helpers shared by the region tests: regions built from point lists and
+// read back, a polygon that counts its live instances, and an allocation
+// counter that can be told to fail.
 #pragma once
 
 #include <cstddef>
-#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -18,14 +17,16 @@ namespace fpgeom::test {
 
 using Coordinates = std::vector<std::pair<double, double>>;
 
-inline void AppendPoints(CFPPolygon& polygon, const Coordinates& points) {
-  for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
-}
-
 inline std::unique_ptr<CFPPolygon> MakePolygon(const Coordinates& points) {
   auto polygon = std::make_unique<CFPPolygon>();
-  AppendPoints(*polygon, points);
+  for (const auto& [x, y] : points) polygon->AddTailNode(x, y);
   return polygon;
+}
+
+inline CFPPolyRgn RegionOf(const std::vector<Coordinates>& rings) {
+  CFPPolyRgn region;
+  for (const Coordinates& ring : rings) region.AddPolygon(MakePolygon(ring).release());
+  return region;
 }
 
 // Walks the ring head to tail with the polygon's cursor.
@@ -69,7 +70,7 @@ inline void ExpectCursorsAtTheEnd(const CFPPolyRgn& region) {
 class CountedPolygon : public CFPPolygon {
  public:
   explicit CountedPolygon(const Coordinates& points = {}) {
-    AppendPoints(*this, points);
+    for (const auto& [x, y] : points) AddTailNode(x, y);
     ++s_alive;
   }
   CountedPolygon(const CountedPolygon&) = delete;
@@ -83,22 +84,16 @@ class CountedPolygon : public CFPPolygon {
 };
 
 // The global allocation functions of the test program count the blocks that
-// are alive and, once armed, fail the n-th allocation from then on.
-struct AllocationCounter {
-  static std::ptrdiff_t LiveBlocks();
-  // The allocation after `successes` more successful ones throws
-  // std::bad_alloc; Disarm lets every allocation succeed again.
-  static void FailAfter(int successes);
-  static void Disarm();
-};
+// are alive; while an AllocationFailure is in scope, the allocation after
+// `successes` more successful ones throws std::bad_alloc.
+std::ptrdiff_t LiveBlocks();
 
-// Arms the counter for one scope and disarms it on every way out.
-class ScopedAllocationFailure {
+class AllocationFailure {
  public:
-  explicit ScopedAllocationFailure(int successes) { AllocationCounter::FailAfter(successes); }
-  ScopedAllocationFailure(const ScopedAllocationFailure&) = delete;
-  ScopedAllocationFailure& operator=(const ScopedAllocationFailure&) = delete;
-  ~ScopedAllocationFailure() { AllocationCounter::Disarm(); }
+  explicit AllocationFailure(int successes);
+  AllocationFailure(const AllocationFailure&) = delete;
+  AllocationFailure& operator=(const AllocationFailure&) = delete;
+  ~AllocationFailure();
 };
 
 }  // namespace fpgeom::test

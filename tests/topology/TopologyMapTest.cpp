@@ -8,17 +8,9 @@
 #include "TopologySupport.h"
 #include "fpgeom/fpgeom.h"
 
-using topology_test::AppendRing;
-using topology_test::EdgesOf;
-using topology_test::LinksOf;
-using topology_test::NeighborsOf;
-using topology_test::PointsOf;
-using topology_test::Ring;
-using topology_test::VerticesOf;
+using namespace topology_test;
 
 namespace {
-
-using Links = std::vector<CFPPolygon*>;
 
 // A 2 x 2 grid of squares of side 10 with a triangle against the right side
 // of the lower right square; every ring runs clockwise.
@@ -75,19 +67,6 @@ TEST_F(TopologyMap, BuildingMergesTheSharedCornersAndSides) {
   EXPECT_EQ(side->m_pVertex2->m_point.y, 0.0);
 }
 
-TEST_F(TopologyMap, DraggingTheCentreMovesItInAllFourSquares) {
-  CVertex* centre = topology.vertices.GetNearest(CFPPoint(10.4, 10.3), 1.0);
-  ASSERT_NE(centre, nullptr);
-
-  ASSERT_EQ(centre->change(CFPPoint(12, 11)), 1);
-  EXPECT_EQ(PointsOf(lowerLeft), (Ring{{0, 0}, {0, 10}, {12, 11}, {10, 0}}));
-  EXPECT_EQ(PointsOf(lowerRight), (Ring{{10, 0}, {12, 11}, {20, 10}, {20, 0}}));
-  EXPECT_EQ(PointsOf(upperLeft), (Ring{{0, 10}, {0, 20}, {10, 20}, {12, 11}}));
-  EXPECT_EQ(PointsOf(upperRight), (Ring{{12, 11}, {10, 20}, {20, 20}, {20, 10}}));
-  EXPECT_EQ(PointsOf(triangle), kTriangle);
-  EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(12, 11), 0.001), centre);
-}
-
 TEST_F(TopologyMap, ADragThatWouldFlattenTheTriangleChangesNoPolygon) {
   // The corner at (20, 10) is shared by both right squares and, last, the
   // triangle, whose three points would then lie on the x axis.
@@ -105,11 +84,15 @@ TEST_F(TopologyMap, ADragThatWouldFlattenTheTriangleChangesNoPolygon) {
   EXPECT_EQ(corner->m_point.y, 10.0);
 }
 
-TEST_F(TopologyMap, BendingTheSideSharedWithTheTriangleAfterADragBendsBothPolygons) {
-  ASSERT_EQ(topology.vertices.GetNearest(CFPPoint(10, 10), 0.5)->change(CFPPoint(12, 11)), 1);
+TEST_F(TopologyMap, DraggingTheCentreThenBendingTheSideSharedWithTheTriangleEditsEveryPolygonThere) {
+  CVertex* centre = topology.vertices.GetNearest(CFPPoint(10.4, 10.3), 1.0);
+  ASSERT_NE(centre, nullptr);
+  ASSERT_EQ(centre->change(CFPPoint(12, 11)), 1);
+  EXPECT_EQ(PointsOf(lowerRight), (Ring{{10, 0}, {12, 11}, {20, 10}, {20, 0}}));
+  EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(12, 11), 0.001), centre);
+
   CEdge* side = topology.edges.GetNearest(CFPPoint(20.5, 5), 1.0);
   ASSERT_NE(side, nullptr);
-
   ASSERT_EQ(side->change(CFPPoint(22, 5)), 1);
   EXPECT_EQ(PointsOf(lowerLeft), (Ring{{0, 0}, {0, 10}, {12, 11}, {10, 0}}));
   EXPECT_EQ(PointsOf(lowerRight), (Ring{{10, 0}, {12, 11}, {20, 10}, {22, 5}, {20, 0}}));

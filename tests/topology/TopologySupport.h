@@ -6,14 +6,23 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "fpgeom/fpgeom.h"
 
 namespace topology_test {
 
+using Links = std::vector<CFPPolygon*>;
+using Vertices = std::vector<CVertex*>;
 using Ring = std::vector<std::pair<double, double>>;
 
 inline void AppendRing(CFPPolygon& polygon, const Ring& points) {
   for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
+}
+
+inline void ExpectAt(const CFPPoint& point, double x, double y) {
+  EXPECT_EQ(point.x, x);
+  EXPECT_EQ(point.y, y);
 }
 
 // Walks the polygon's cursor, so read cursors before calling it.
@@ -65,8 +74,13 @@ class CountedVertex : public CVertex {
 
 // A topology torn down as a host tears it down, so that no test leaks.
 struct Topology {
+  CFPPolygon polygon;
   CVertexList vertices;
   CEdgeList edges;
+
+  // The vertex at (x, y), linked to `polygon`.
+  CVertex* At(double x, double y) { return vertices.AddVertex(CFPPoint(x, y), &polygon); }
+
   ~Topology() {
     edges.Empty();
     vertices.Empty();

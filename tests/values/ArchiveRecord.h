@@ -1,8 +1,9 @@
 // Stores an object's own record (its Serialize, without any object
-// reference) into memory and loads it back, so that tests can compare the
-// exact bytes of a record.
+// reference) or its whole object reference into memory and loads them back,
+// so that tests can compare the exact bytes.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "fpgeom/frame/Archive.h"
@@ -31,6 +32,13 @@ inline std::vector<BYTE> StoreObject(const CObject& object) {
   archive.WriteObject(&object);
   archive.Close();
   return std::vector<BYTE>(file.GetBuffer(), file.GetBuffer() + file.GetLength());
+}
+
+// The object ReadObject creates from those bytes.
+inline std::unique_ptr<CObject> LoadObject(std::vector<BYTE> bytes, const CRuntimeClass* requested) {
+  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+  CArchive archive(&file, CArchive::load);
+  return std::unique_ptr<CObject>(archive.ReadObject(requested));
 }
 
 }  // namespace fpgeom::testing

@@ -8,83 +8,51 @@ namespace {
 using fpgeom::testing::ExpectRect;
 using fpgeom::testing::RectFromCorners;
 
-TEST(RectSetOperations, IntersectionNeedsPositiveAreaAndIsEmptiedOtherwise) {
-  const CFPRect square = RectFromCorners(0, 0, 10, 10);
-  CFPRect result(1, 2, 3, 4);
+struct Case {
+  const char* description;
+  CFPRect first, second;
+  int expected;
+  double left, bottom, right, top;
+};
 
-  EXPECT_EQ(result.IntersectRect(square, RectFromCorners(5, 5, 20, 20)), 1);
-  ExpectRect(result, 5, 5, 10, 10);
+const CFPRect kSquare = RectFromCorners(0, 0, 10, 10);
+const CFPRect kZero = RectFromCorners(0, 0, 0, 0);
 
-  EXPECT_EQ(result.IntersectRect(square, RectFromCorners(10, 0, 20, 10)), 0);  // shares an edge
-  ExpectRect(result, 0, 0, 0, 0);
-
-  result = RectFromCorners(1, 2, 3, 4);
-  EXPECT_EQ(result.IntersectRect(square, RectFromCorners(10, 10, 20, 20)), 0);  // shares a corner
-  ExpectRect(result, 0, 0, 0, 0);
-
-  result = RectFromCorners(1, 2, 3, 4);
-  EXPECT_EQ(result.IntersectRect(square, RectFromCorners(11, 0, 20, 10)), 0);  // apart
-  ExpectRect(result, 0, 0, 0, 0);
-}
-
-TEST(RectSetOperations, IntersectionAcceptsASliverThatIsEmptyByTolerance) {
-  const CFPRect sliver = RectFromCorners(0, 0, 1e-16, 1);
-  EXPECT_EQ(sliver.IsRectEmpty(), 1);
-  CFPRect result;
-  EXPECT_EQ(result.IntersectRect(sliver, RectFromCorners(0, 0, 1, 1)), 1);
-  ExpectRect(result, 0, 0, 1e-16, 1);
-}
-
-TEST(RectSetOperations, IntersectionNormalisesCopiesOfInvertedOperands) {
-  const CFPRect inverted = RectFromCorners(10, 10, 0, 0);
-  const CFPRect halfInverted = RectFromCorners(5, 20, 20, 5);
-  CFPRect result;
-  EXPECT_EQ(result.IntersectRect(inverted, halfInverted), 1);
-  ExpectRect(result, 5, 5, 10, 10);
-  ExpectRect(inverted, 10, 10, 0, 0);
-  ExpectRect(halfInverted, 5, 20, 20, 5);
-}
-
-TEST(RectSetOperations, IntersectionMayUseTheResultAsAnOperand) {
-  CFPRect rect = RectFromCorners(0, 0, 10, 10);
+TEST(RectSetOperations, IntersectionNeedsPositiveAreaOfNormalisedCopiesAndIsEmptiedOtherwise) {
+  const Case cases[] = {
+      {"overlap", kSquare, RectFromCorners(5, 5, 20, 20), 1, 5, 5, 10, 10},
+      {"shared edge", kSquare, RectFromCorners(10, 0, 20, 10), 0, 0, 0, 0, 0},
+      {"apart", kSquare, RectFromCorners(11, 0, 20, 10), 0, 0, 0, 0, 0},
+      {"sliver empty by tolerance", RectFromCorners(0, 0, 1e-16, 1), RectFromCorners(0, 0, 1, 1), 1, 0, 0, 1e-16, 1},
+      {"inverted operands", RectFromCorners(10, 10, 0, 0), RectFromCorners(5, 20, 20, 5), 1, 5, 5, 10, 10},
+  };
+  for (const Case& c : cases) {
+    CFPRect result(1, 2, 3, 4);
+    EXPECT_EQ(result.IntersectRect(c.first, c.second), c.expected) << c.description;
+    ExpectRect(result, c.left, c.bottom, c.right, c.top);
+  }
+  CFPRect rect = kSquare;
   EXPECT_EQ(rect.IntersectRect(RectFromCorners(5, -5, 15, 5), rect), 1);
-  ExpectRect(rect, 5, 0, 10, 5);
-  EXPECT_EQ(rect.IntersectRect(rect, rect), 1);
   ExpectRect(rect, 5, 0, 10, 5);
 }
 
 TEST(RectSetOperations, UnionSkipsEmptyOperandsAndReportsAnEmptyResult) {
-  const CFPRect square = RectFromCorners(0, 0, 10, 10);
-  const CFPRect zero = RectFromCorners(0, 0, 0, 0);
-  CFPRect result(1, 2, 3, 4);
-
-  EXPECT_EQ(result.UnionRect(square, RectFromCorners(5, -5, 20, 5)), 0);
-  ExpectRect(result, 0, -5, 20, 10);
-
-  EXPECT_EQ(result.UnionRect(square, zero), 0);
-  ExpectRect(result, 0, 0, 10, 10);
-  EXPECT_EQ(result.UnionRect(RectFromCorners(50, 50, 50, 60), square), 0);
-  ExpectRect(result, 0, 0, 10, 10);
-
-  // The sliver is empty by tolerance, so the far-away operand does not widen it.
-  EXPECT_EQ(result.UnionRect(RectFromCorners(-9, 0, -9 + 1e-16, 1), RectFromCorners(3, 3, 4, 4)), 0);
-  ExpectRect(result, 3, 3, 4, 4);
-
-  EXPECT_EQ(result.UnionRect(zero, zero), 1);
-  ExpectRect(result, 0, 0, 0, 0);
-  result = RectFromCorners(1, 2, 3, 4);
-  EXPECT_EQ(result.UnionRect(RectFromCorners(5, 5, 5, 9), RectFromCorners(1, 1, 2, 1)), 1);
-  ExpectRect(result, 0, 0, 0, 0);
-}
-
-TEST(RectSetOperations, UnionNormalisesAndMayUseTheResultAsAnOperand) {
+  const Case cases[] = {
+      {"both count", kSquare, RectFromCorners(5, -5, 20, 5), 0, 0, -5, 20, 10},
+      {"second empty", kSquare, kZero, 0, 0, 0, 10, 10},
+      {"first empty", RectFromCorners(50, 50, 50, 60), kSquare, 0, 0, 0, 10, 10},
+      {"sliver empty by tolerance", RectFromCorners(-9, 0, -9 + 1e-16, 1), RectFromCorners(3, 3, 4, 4), 0, 3, 3, 4, 4},
+      {"inverted alone", RectFromCorners(4, 3, 2, 1), kZero, 0, 2, 1, 4, 3},
+      {"both empty", RectFromCorners(5, 5, 5, 9), RectFromCorners(1, 1, 2, 1), 1, 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    CFPRect result(1, 2, 3, 4);
+    EXPECT_EQ(result.UnionRect(c.first, c.second), c.expected) << c.description;
+    ExpectRect(result, c.left, c.bottom, c.right, c.top);
+  }
   CFPRect rect = RectFromCorners(10, 10, 0, 0);
   EXPECT_EQ(rect.UnionRect(rect, RectFromCorners(-5, 2, -1, 1)), 0);
   ExpectRect(rect, -5, 0, 10, 10);
-
-  CFPRect invertedAlone = RectFromCorners(4, 3, 2, 1);
-  EXPECT_EQ(invertedAlone.UnionRect(invertedAlone, RectFromCorners(0, 0, 0, 0)), 0);
-  ExpectRect(invertedAlone, 2, 1, 4, 3);
 }
 
 }  // namespace

@@ -173,6 +173,8 @@ class CList : public CObject {
       node = ::new (static_cast<void*>(slot)) CNode{next, prev, newElement};
     } catch (...) {
       ::new (static_cast<void*>(slot)) FreeSlot{followingFree};
+      // An empty list holds no block, even one taken for a failed insertion.
+      if (m_nCount == 0) RemoveAll();
       throw;
     }
     m_pNodeFree = followingFree;

@@ -1,0 +1,552 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fpgeom/frame/Archive.h"
+#include "fpgeom/frame/File.h"
+#include "fpgeom/frame/ObList.h"
+#include "frame/SampleObjects.h"
+#include "frame/TempDirectory.h"
+
+using fpgeom::test::SampleDerived;
+using fpgeom::test::SampleValue;
+
+namespace fpgeom::test {
+
+// Class names at and just past the longest an archive names.
+class SampleWhoseClassNameIsJustAsLongAsTheSixtyFourBytesAnArchiveName : public CObject {
+  DECLARE_SERIAL(SampleWhoseClassNameIsJustAsLongAsTheSixtyFourBytesAnArchiveName)
+};
+IMPLEMENT_SERIAL(SampleWhoseClassNameIsJustAsLongAsTheSixtyFourBytesAnArchiveName, CObject, 1)
+
+class SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNames : public CObject {
+  DECLARE_SERIAL(SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNames)
+};
+IMPLEMENT_SERIAL(SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNames, CObject, 1)
+
+}  // namespace fpgeom::test
+
+using fpgeom::test::SampleWhoseClassNameIsJustAsLongAsTheSixtyFourBytesAnArchiveName;
+using fpgeom::test::SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNames;
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+// The bytes a storing archive over a memory file leaves behind.
+Bytes Stored(const std::function<void(CArchive&)>& write) {
+  CMemFile file;
+  CArchive ar(&file, CArchive::store);
+  write(ar);
+  ar.Close();
+  return Bytes(file.GetBuffer(), file.GetBuffer() + file.GetLength());
+}
+
+// Loads from the given bytes; the archive must have consumed all of them.
+void Load(Bytes bytes, const std::function<void(CArchive&)>& read) {
+  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  read(ar);
+  BYTE extra = 0;
+  EXPECT_EQ(ar.Read(&extra, 1), 0u) << "bytes left unread";
+}
+
+// The cause of the archive exception that loading throws, or -1.
+int LoadingFailure(Bytes bytes, const std::function<void(CArchive&)>& read) {
+  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  try {
+    read(ar);
+  } catch (const CArchiveException& error) {
+    return error.m_cause;
+  }
+  return -1;
+}
+
+// Builds archive bytes by hand.
+struct ByteWriter {
+  Bytes bytes;
+  ByteWriter& Word(unsigned value) {
+    bytes.push_back(static_cast<BYTE>(value));
+    bytes.push_back(static_cast<BYTE>(value >> 8));
+    return *this;
+  }
+  ByteWriter& Dword(unsigned long long value) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
+    return *this;
+  }
+  ByteWriter& Qword(unsigned long long value) {
+    for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
+    return *this;
+  }
+  ByteWriter& NewClass(unsigned schema, const std::string& name) {
+    Word(0xFFFF).Word(schema).Word(static_cast<unsigned>(name.size()));
+    bytes.insert(bytes.end(), name.begin(), name.end());
+    return *this;
+  }
+  // A new SampleValue object holding value.
+  ByteWriter& NewSample(std::int32_t value) { return NewClass(3, "SampleValue").Dword(static_cast<std::uint32_t>(value)); }
+};
+
+std::unique_ptr<CObject> ReadAny(CArchive& ar) { return std::unique_ptr<CObject>(ar.ReadObject(nullptr)); }
+
+}  // namespace
+
+TEST(Archive, WritesScalarsLittleEndian) {
+  const Bytes bytes = Stored([](CArchive& ar) {
+    ar << static_cast<BYTE>(0xA1) << static_cast<WORD>(0xB2C3) << static_cast<DWORD>(0xD4E5F607u)
+       << static_cast<std::int32_t>(-2) << static_cast<ULONGLONG>(0x0102030405060708ull) << 1.5;
+  });
+  const Bytes expected = {0xA1, 0xC3, 0xB2, 0x07, 0xF6, 0xE5, 0xD4, 0xFE, 0xFF, 0xFF, 0xFF,
+                          0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01,
+                          0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF8, 0x3F};
+  EXPECT_EQ(bytes, expected);
+
+  Load(bytes, [](CArchive& ar) {
+    BYTE b = 0;
+    WORD w = 0;
+    DWORD dw = 0;
+    std::int32_t l = 0;
+    ULONGLONG qw = 0;
+    double d = 0;
+    ar >> b >> w >> dw >> l >> qw >> d;
+    EXPECT_EQ(b, 0xA1);
+    EXPECT_EQ(w, 0xB2C3);
+    EXPECT_EQ(dw, 0xD4E5F607u);
+    EXPECT_EQ(l, -2);
+    EXPECT_EQ(qw, 0x0102030405060708ull);
+    EXPECT_EQ(d, 1.5);
+  });
+}
+
+TEST(Archive, RoundTripsDoublesBitForBit) {
+  const double values[] = {0.0, -0.0, 0.1, -1e308, 5e-324, std::numeric_limits<double>::infinity()};
+  const Bytes bytes = Stored([&](CArchive& ar) {
+    for (double value : values) ar << value;
+  });
+  ASSERT_EQ(bytes.size(), sizeof values);
+  Load(bytes, [&](CArchive& ar) {
+    for (double value : values) {
+      double read = 1;
+      ar >> read;
+      EXPECT_EQ(std::memcmp(&read, &value, sizeof read), 0) << value;
+    }
+  });
+}
+
+TEST(Archive, WritesCountsInTheirThreeSizes) {
+  struct Case {
+    DWORD_PTR count;
+    Bytes bytes;
+  };
+  const Case cases[] = {
+      {0, ByteWriter().Word(0).bytes},
+      {0xFFFE, ByteWriter().Word(0xFFFE).bytes},
+      {0xFFFF, ByteWriter().Word(0xFFFF).Dword(0xFFFF).bytes},
+      {0xFFFFFFFE, ByteWriter().Word(0xFFFF).Dword(0xFFFFFFFE).bytes},
+      {0xFFFFFFFF, ByteWriter().Word(0xFFFF).Dword(0xFFFFFFFF).Qword(0xFFFFFFFF).bytes},
+      {0x123456789ull, ByteWriter().Word(0xFFFF).Dword(0xFFFFFFFF).Qword(0x123456789ull).bytes},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.count);
+    EXPECT_EQ(Stored([&](CArchive& ar) { ar.WriteCount(c.count); }), c.bytes);
+    Load(c.bytes, [&](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), c.count); });
+  }
+  // A count of four billion only comes back as a number; nothing is made for it.
+  Load(ByteWriter().Word(0xFFFF).Dword(4000000000u).bytes,
+       [](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), 4000000000u); });
+}
+
+TEST(Archive, WritesNewClassesThenBackReferencesWithSharedIndices) {
+  SampleValue first(7);
+  SampleValue second(-1);
+  SampleDerived derived;
+  derived.m_value = 9;
+  const Bytes bytes = Stored([&](CArchive& ar) {
+    ar << &first << &second << &first << static_cast<const CObject*>(nullptr) << &derived << &derived;
+  });
+  // Indices: 1 SampleValue, 2 first, 3 second, 4 SampleDerived, 5 derived.
+  const Bytes expected = ByteWriter()
+                             .NewClass(3, "SampleValue").Dword(7)
+                             .Word(0x8001).Dword(0xFFFFFFFF)
+                             .Word(2)
+                             .Word(0)
+                             .NewClass(1, "SampleDerived").Dword(9)
+                             .Word(5)
+                             .bytes;
+  EXPECT_EQ(bytes, expected);
+
+  Load(bytes, [](CArchive& ar) {
+    std::unique_ptr<CObject> a(ar.ReadObject(RUNTIME_CLASS(SampleValue)));
+    std::unique_ptr<CObject> b(ar.ReadObject(nullptr));
+    CObject* again = ar.ReadObject(RUNTIME_CLASS(SampleValue));
+    CObject* none = ar.ReadObject(nullptr);
+    SampleDerived* d = nullptr;
+    ar >> d;
+    std::unique_ptr<CObject> ownedD(d);
+    CObject* dAgain = ar.ReadObject(RUNTIME_CLASS(CObject));
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(static_cast<SampleValue*>(a.get())->m_value, 7);
+    EXPECT_EQ(static_cast<SampleValue*>(b.get())->m_value, -1);
+    EXPECT_EQ(b->GetRuntimeClass(), RUNTIME_CLASS(SampleValue));
+    EXPECT_EQ(again, a.get());
+    EXPECT_EQ(none, nullptr);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->m_value, 9);
+    EXPECT_EQ(dAgain, d);
+  });
+}
+
+TEST(Archive, HandsTheSchemaToTheObjectBeingLoaded) {
+  Load(ByteWriter().NewSample(5).NewClass(1, "SampleDerived").Dword(6).bytes, [](CArchive& ar) {
+    std::unique_ptr<CObject> value = ReadAny(ar);
+    std::unique_ptr<CObject> derived = ReadAny(ar);
+    EXPECT_EQ(static_cast<SampleValue*>(value.get())->m_loadedSchema, 3u);
+    EXPECT_EQ(static_cast<SampleValue*>(derived.get())->m_loadedSchema, 1u);
+  });
+  Load(ByteWriter().NewSample(5).Word(0x8001).bytes, [](CArchive& ar) {
+    UINT schema = 0;
+    EXPECT_EQ(ar.ReadClass(RUNTIME_CLASS(SampleValue), &schema), RUNTIME_CLASS(SampleValue));
+    EXPECT_EQ(schema, 3u);
+    DWORD value = 0;
+    ar >> value;
+    EXPECT_EQ(value, 5u);
+    schema = 0;
+    EXPECT_EQ(ar.ReadClass(RUNTIME_CLASS(CObject), &schema), RUNTIME_CLASS(SampleValue));
+    EXPECT_EQ(schema, 3u);
+  });
+}
+
+TEST(Archive, SwitchesToTheLongFormsOnceIndicesReach0x7FFF) {
+  // Index 1 is the class; objects take 2 .. 0x8001, so the last ones pass 0x7FFF.
+  std::vector<SampleValue> values(0x8000);
+  for (std::size_t i = 0; i < values.size(); ++i) values[i].m_value = static_cast<std::int32_t>(i);
+  SampleDerived late;
+  late.m_value = 42;
+  SampleDerived later;
+  const Bytes bytes = Stored([&](CArchive& ar) {
+    for (const SampleValue& value : values) ar << &value;
+    ar << &values[0x7FFC] << &values[0x7FFD] << &values[0x7FFE] << &late << &later;
+  });
+
+  const std::size_t objectsEnd = 21 + 6 * (values.size() - 1);
+  const std::size_t lateIndex = 0x8000 + 3;  // after the class, the objects and SampleDerived
+  const Bytes tail = ByteWriter()
+                         .Word(0x7FFE)
+                         .Word(0x7FFF).Dword(0x7FFF)
+                         .Word(0x7FFF).Dword(0x8000)
+                         .NewClass(1, "SampleDerived").Dword(42)
+                         .Word(0x7FFF).Dword(0x80000000u | (lateIndex - 1)).Dword(0)
+                         .bytes;
+  ASSERT_EQ(bytes.size(), objectsEnd + tail.size());
+  EXPECT_EQ(Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(objectsEnd), bytes.end()), tail);
+
+  Load(bytes, [&](CArchive& ar) {
+    std::vector<std::unique_ptr<CObject>> read;
+    for (std::size_t i = 0; i < values.size(); ++i) read.push_back(ReadAny(ar));
+    EXPECT_EQ(ar.ReadObject(nullptr), read[0x7FFC].get());
+    EXPECT_EQ(ar.ReadObject(nullptr), read[0x7FFD].get());
+    EXPECT_EQ(ar.ReadObject(nullptr), read[0x7FFE].get());
+    std::unique_ptr<CObject> lateRead = ReadAny(ar);
+    std::unique_ptr<CObject> laterRead = ReadAny(ar);
+    EXPECT_EQ(static_cast<SampleValue*>(read.back().get())->m_value, 0x7FFF);
+    EXPECT_EQ(static_cast<SampleValue*>(lateRead.get())->m_value, 42);
+    EXPECT_EQ(laterRead->GetRuntimeClass(), RUNTIME_CLASS(SampleDerived));
+  });
+}
+
+TEST(Archive, ReportsAShortReadAsEndOfFile) {
+  const Bytes full = ByteWriter().NewSample(1234).Word(0x8001).Dword(5).bytes;
+  for (std::size_t length = 0; length < full.size(); ++length) {
+    SCOPED_TRACE(length);
+    const int live = SampleValue::s_live;
+    EXPECT_EQ(LoadingFailure(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length)),
+                             [](CArchive& ar) {
+                               std::unique_ptr<CObject> first = ReadAny(ar);
+                               std::unique_ptr<CObject> second = ReadAny(ar);
+                             }),
+              CArchiveException::endOfFile);
+    // A record cut short deletes the object it was filling.
+    EXPECT_EQ(SampleValue::s_live, live);
+  }
+  const Bytes scalars = ByteWriter().Dword(1).bytes;
+  const std::function<void(CArchive&)> readers[] = {
+      [](CArchive& ar) { ULONGLONG qw; ar >> qw; },
+      [](CArchive& ar) { double d; ar >> d; },
+      [](CArchive& ar) { DWORD dw; ar >> dw >> dw; },
+      [](CArchive& ar) { ar.ReadCount(); ar.ReadCount(); ar.ReadCount(); },
+  };
+  for (const auto& read : readers) EXPECT_EQ(LoadingFailure(scalars, read), CArchiveException::endOfFile);
+}
+
+TEST(Archive, RefusesBadIndices) {
+  struct Case {
+    const char* name;
+    Bytes bytes;
+  };
+  const Case cases[] = {
+      {"object index not yet defined", ByteWriter().NewSample(1).Word(3).bytes},
+      {"object index far ahead", ByteWriter().Word(0x7FFF).Dword(0x12345).bytes},
+      {"object index naming a class", ByteWriter().NewSample(1).Word(1).bytes},
+      {"class index naming an object", ByteWriter().NewSample(1).Word(0x8002).bytes},
+      {"class index 0", ByteWriter().Word(0x8000).bytes},
+      {"class index not yet defined", ByteWriter().NewSample(1).Word(0x8003).bytes},
+      {"long class index not yet defined", ByteWriter().Word(0x7FFF).Dword(0x80000001u).bytes},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(LoadingFailure(c.bytes,
+                             [](CArchive& ar) {
+                               std::unique_ptr<CObject> first = ReadAny(ar);
+                               std::unique_ptr<CObject> second = ReadAny(ar);
+                             }),
+              CArchiveException::badIndex);
+  }
+  EXPECT_EQ(LoadingFailure(ByteWriter().Word(0).bytes, [](CArchive& ar) { ar.ReadClass(); }),
+            CArchiveException::badIndex);
+}
+
+TEST(Archive, RefusesUnknownAndUnexpectedClasses) {
+  struct Case {
+    const char* name;
+    Bytes bytes;
+    const CRuntimeClass* expected;
+    int objectsBefore;  // read as any class before the one that fails
+  };
+  const Case cases[] = {
+      {"unknown name", ByteWriter().NewClass(3, "NoSuchClass").Dword(1).bytes, nullptr, 0},
+      {"empty name", ByteWriter().NewClass(3, "").Dword(1).bytes, nullptr, 0},
+      // Only the length is there: the name must be refused without waiting for it.
+      {"huge name", ByteWriter().Word(0xFFFF).Word(3).Word(0xFFFF).bytes, nullptr, 0},
+      {"name with a trailing zero byte", ByteWriter().NewClass(3, std::string("SampleValue\0", 12)).Dword(1).bytes,
+       nullptr, 0},
+      {"name with a zero byte inside", ByteWriter().NewClass(3, std::string("SampleValue\0x", 13)).Dword(1).bytes,
+       nullptr, 0},
+      {"a class that cannot be created", ByteWriter().NewClass(0xFFFF, "CObject").bytes, nullptr, 0},
+      {"base where a derived class is expected", ByteWriter().NewSample(1).bytes, RUNTIME_CLASS(SampleDerived), 0},
+      {"another class", ByteWriter().NewSample(1).bytes, RUNTIME_CLASS(CObList), 0},
+      {"class reference to another class", ByteWriter().NewSample(1).Word(0x8001).Dword(2).bytes,
+       RUNTIME_CLASS(CObList), 1},
+      {"back reference to another class", ByteWriter().NewSample(1).Word(2).bytes, RUNTIME_CLASS(CObList), 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int live = SampleValue::s_live;
+    EXPECT_EQ(LoadingFailure(c.bytes,
+                             [&](CArchive& ar) {
+                               std::vector<std::unique_ptr<CObject>> read;
+                               for (int i = 0; i < c.objectsBefore; ++i) read.push_back(ReadAny(ar));
+                               read.emplace_back(ar.ReadObject(c.expected));
+                             }),
+              CArchiveException::badClass);
+    EXPECT_EQ(SampleValue::s_live, live);
+  }
+}
+
+TEST(Archive, RefusesASchemaOtherThanTheClasses) {
+  for (unsigned schema : {0u, 2u, 4u, 0xFFFFu}) {
+    SCOPED_TRACE(schema);
+    EXPECT_EQ(LoadingFailure(ByteWriter().NewClass(schema, "SampleValue").Dword(1).bytes,
+                             [](CArchive& ar) { ReadAny(ar); }),
+              CArchiveException::badSchema);
+  }
+}
+
+TEST(Archive, RefusesToWriteAClassItCouldNotReadBack) {
+  const fpgeom::test::SampleDynCreate withoutSchema;
+  const SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNames longName;
+  for (const CObject* object : {static_cast<const CObject*>(&withoutSchema), static_cast<const CObject*>(&longName)}) {
+    SCOPED_TRACE(object->GetRuntimeClass()->m_lpszClassName);
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    try {
+      ar.WriteObject(object);
+      ADD_FAILURE() << "no exception";
+    } catch (const CArchiveException& error) {
+      EXPECT_EQ(error.m_cause, CArchiveException::badClass);
+    }
+    ar.Close();
+    EXPECT_EQ(file.GetLength(), 0u);
+  }
+
+  const SampleWhoseClassNameIsJustAsLongAsTheSixtyFourBytesAnArchiveName longest;
+  const Bytes bytes = Stored([&](CArchive& ar) { ar << &longest; });
+  EXPECT_EQ(bytes.size(), 6u + 64u);
+  Load(bytes, [](CArchive& ar) {
+    std::unique_ptr<CObject> read = ReadAny(ar);
+    EXPECT_EQ(read->GetRuntimeClass(), RUNTIME_CLASS(SampleWhoseClassNameIsJustAsLongAsTheSixtyFourBytesAnArchiveName));
+  });
+}
+
+TEST(Archive, RefusesTheWrongDirection) {
+  CMemFile storingFile;
+  CArchive storing(&storingFile, CArchive::store);
+  EXPECT_TRUE(storing.IsStoring());
+  EXPECT_FALSE(storing.IsLoading());
+  const std::function<void(CArchive&)> loads[] = {
+      [](CArchive& ar) { BYTE b; ar >> b; },
+      [](CArchive& ar) { double d; ar >> d; },
+      [](CArchive& ar) { ar.ReadCount(); },
+      [](CArchive& ar) { ReadAny(ar); },
+      [](CArchive& ar) { ar.ReadClass(); },
+      [](CArchive& ar) { BYTE b; ar.Read(&b, 1); },
+  };
+  for (const auto& load : loads) {
+    try {
+      load(storing);
+      ADD_FAILURE() << "no exception";
+    } catch (const CArchiveException& error) {
+      EXPECT_EQ(error.m_cause, CArchiveException::writeOnly);
+    }
+  }
+
+  BYTE source[4] = {1, 2, 3, 4};
+  CMemFile loadingFile(source, sizeof source);
+  CArchive loading(&loadingFile, CArchive::load);
+  EXPECT_TRUE(loading.IsLoading());
+  const SampleValue sample(1);
+  const std::function<void(CArchive&)> stores[] = {
+      [](CArchive& ar) { ar << static_cast<BYTE>(1); },
+      [](CArchive& ar) { ar << 1.0; },
+      [](CArchive& ar) { ar.WriteCount(1); },
+      [&](CArchive& ar) { ar.WriteObject(&sample); },
+      [](CArchive& ar) { ar.WriteObject(nullptr); },
+      [](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(SampleValue)); },
+      [](CArchive& ar) { ar.Write("x", 1); },
+  };
+  for (const auto& store : stores) {
+    try {
+      store(loading);
+      ADD_FAILURE() << "no exception";
+    } catch (const CArchiveException& error) {
+      EXPECT_EQ(error.m_cause, CArchiveException::readOnly);
+    }
+  }
+  DWORD value = 0;
+  loading >> value;
+  EXPECT_EQ(value, 0x04030201u);
+}
+
+TEST(Archive, ReadOwnedObjectTakesOnlyNewObjects) {
+  Load(ByteWriter().NewSample(3).bytes, [](CArchive& ar) {
+    std::unique_ptr<CObject> owned = fpgeom::ReadOwnedObject(ar, RUNTIME_CLASS(SampleValue));
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(static_cast<SampleValue*>(owned.get())->m_value, 3);
+  });
+  EXPECT_EQ(LoadingFailure(ByteWriter().Word(0).bytes,
+                           [](CArchive& ar) { fpgeom::ReadOwnedObject(ar, nullptr); }),
+            CArchiveException::badIndex);
+  EXPECT_EQ(LoadingFailure(ByteWriter().NewSample(3).Word(2).bytes,
+                           [](CArchive& ar) {
+                             std::unique_ptr<CObject> first = fpgeom::ReadOwnedObject(ar, nullptr);
+                             fpgeom::ReadOwnedObject(ar, nullptr);
+                           }),
+            CArchiveException::badIndex);
+  EXPECT_EQ(LoadingFailure(ByteWriter().NewSample(3).bytes,
+                           [](CArchive& ar) { fpgeom::ReadOwnedObject(ar, RUNTIME_CLASS(SampleDerived)); }),
+            CArchiveException::badClass);
+}
+
+TEST(Archive, ForgetsTheObjectsOfARecordThatFailed) {
+  // Indices: 1 SampleHolder, 2 the holder, 3 SampleValue, 4 the child. The
+  // holder's record ends early, so the holder and the child it owns die; a
+  // later reference to either must not hand out a deleted object.
+  for (unsigned index : {2u, 4u}) {
+    SCOPED_TRACE(index);
+    Bytes bytes = ByteWriter().NewClass(2, "SampleHolder").NewSample(5).Word(index).bytes;
+    const int live = SampleValue::s_live;
+    Load(bytes, [](CArchive& ar) {
+      EXPECT_THROW(ReadAny(ar), CArchiveException);
+      try {
+        ReadAny(ar);
+        ADD_FAILURE() << "no exception";
+      } catch (const CArchiveException& error) {
+        EXPECT_EQ(error.m_cause, CArchiveException::badIndex);
+      }
+    });
+    EXPECT_EQ(SampleValue::s_live, live);
+  }
+}
+
+TEST(Archive, RoundTripsThroughAFileOnDisk) {
+  const fpgeom::test::TempDirectory directory;
+  const std::string path = directory.File("objects.bin");
+
+  SampleValue shared(11);
+  CObList list;
+  list.AddTail(&shared);
+  list.AddTail(nullptr);
+  list.AddTail(&shared);
+  {
+    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+    CArchive ar(&file, CArchive::store);
+    EXPECT_EQ(ar.m_strFileName, path);
+    ar << 2.25;
+    ar.WriteCount(70000);
+    list.Serialize(ar);
+  }  // the archive flushes as it goes away
+  {
+    CFile file(path.c_str(), CFile::modeRead);
+    CArchive ar(&file, CArchive::load);
+    double d = 0;
+    ar >> d;
+    EXPECT_EQ(d, 2.25);
+    EXPECT_EQ(ar.ReadCount(), 70000u);
+    CObList read;
+    read.Serialize(ar);
+    ASSERT_EQ(read.GetCount(), 3);
+    std::unique_ptr<CObject> owned(read.GetHead());
+    EXPECT_EQ(read.GetAt(read.FindIndex(1)), nullptr);
+    EXPECT_EQ(read.GetTail(), owned.get());
+    EXPECT_EQ(static_cast<SampleValue*>(owned.get())->m_value, 11);
+    BYTE extra = 0;
+    EXPECT_EQ(ar.Read(&extra, 1), 0u);
+  }
+}
+
+TEST(Archive, LeavesALoadedFileWhereTheArchiveStopped) {
+  const Bytes bytes = ByteWriter().Dword(1).Dword(2).Dword(3).bytes;
+  Bytes copy = bytes;
+  CMemFile file(copy.data(), static_cast<UINT>(copy.size()));
+  {
+    CArchive ar(&file, CArchive::load);
+    DWORD first = 0;
+    ar >> first;
+    EXPECT_EQ(first, 1u);
+    ar.Close();
+  }
+  EXPECT_EQ(file.GetPosition(), 4u);
+}
+
+TEST(Archive, PassesLargeRawBlocksThroughBothWays) {
+  Bytes block(10000);
+  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<BYTE>(i * 7);
+  const Bytes bytes = Stored([&](CArchive& ar) {
+    ar << static_cast<BYTE>(9);
+    ar.Write(block.data(), static_cast<UINT>(block.size()));
+  });
+  ASSERT_EQ(bytes.size(), block.size() + 1);
+  Load(bytes, [&](CArchive& ar) {
+    BYTE first = 0;
+    ar >> first;
+    Bytes read(block.size());
+    EXPECT_EQ(ar.Read(read.data(), static_cast<UINT>(read.size())), block.size());
+    EXPECT_EQ(read, block);
+  });
+}
+
+TEST(Archive, IsUnusableAfterClose) {
+  CMemFile file;
+  CArchive ar(&file, CArchive::store);
+  ar << static_cast<WORD>(1);
+  ar.Close();
+  EXPECT_EQ(file.GetLength(), 2u);
+  EXPECT_THROW(ar << static_cast<WORD>(1), CArchiveException);
+  EXPECT_NO_THROW(ar.Close());
+}

@@ -8,7 +8,7 @@ FPGEOM_FUZZ_SECONDS="${FPGEOM_FUZZ_SECONDS:-30}"
 configure_fuzz() {
   cmake -S . -B build/fuzz -G Ninja -DFPGEOM_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14 -DFPGEOM_BUILD_FUZZERS=ON \
-    -DFPGEOM_BUILD_TESTS=OFF -DFPGEOM_BUILD_EXAMPLES=OFF
+    -DFPGEOM_BUILD_TESTS=OFF -DFPGEOM_BUILD_EXAMPLES=OFF -DFPGEOM_BUILD_TOOLS=OFF
 }
 
 # fuzz_target <target>: fuzzes from a copy of the committed seed corpus, so

@@ -1,0 +1,41 @@
+// Document: what a geometry file holds for fpgeom's tools, the rings of a
+// region (each ring one polygon, outer and inner rings alike) and a set of
+// loose points. Formats name the three encodings a document is read from
+// and written to.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fpgeom/polygon/FPPolygon.h"
+#include "fpgeom/region/FPPolyRgn.h"
+#include "fpgeom/values/FPPoint.h"
+
+namespace fpgeom::io {
+
+struct Document {
+  CFPPolyRgn rings;
+  std::vector<CFPPoint> points;
+};
+
+enum class Format { Wkt, GeoJson, Archive };
+
+// "wkt", "geojson" or "archive" (also "json", "fpgeom"); nullopt otherwise.
+std::optional<Format> FormatFromName(const std::string& name);
+// By the file's extension: .wkt, .json/.geojson, .fpgeom; nullopt otherwise.
+std::optional<Format> FormatFromExtension(const std::string& path);
+// By the content: a NUL byte means an archive (its counts are small
+// little-endian words), a leading '{' or '[' GeoJSON, anything else WKT.
+Format FormatFromContent(const std::string& bytes);
+const char* FormatName(Format format);
+
+// Copies of the rings, head first, each with its cursor at the end.
+std::vector<CFPPolygon> RingsOf(const CFPPolyRgn& region);
+// The points of one ring from the head to the tail.
+std::vector<CFPPoint> PointsOf(const CFPPolygon& ring);
+// True when both rings, or both regions' rings, hold bit-identical points.
+bool SameRing(const CFPPolygon& a, const CFPPolygon& b);
+bool SameRings(const CFPPolyRgn& a, const CFPPolyRgn& b);
+
+}  // namespace fpgeom::io

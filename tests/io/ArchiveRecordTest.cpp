@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "IoTesting.h"
+#include "fpgeom/frame/Archive.h"
+#include "fpgeom/io/ArchiveRecord.h"
+#include "fpgeom/io/IoErrors.h"
+
+namespace fpgeom::io {
+namespace {
+
+using testing::AddRing;
+using testing::RingsAsPairs;
+
+Document TwoRings() {
+  Document document;
+  AddRing(document, {{0, 0}, {0, 1}, {2, 1}, {2, 0}});
+  AddRing(document, {{0.1, 0.2}, {3, 4}, {5, -6}});
+  return document;
+}
+
+std::string ErrorOf(const std::string& bytes) {
+  try {
+    ReadArchive(bytes, "doc.fpgeom");
+  } catch (const ReadError& error) {
+    return error.what();
+  }
+  return "accepted";
+}
+
+TEST(ArchiveRecord, WritesTheRegionRecordAsTheLibraryStoresIt) {
+  Document document = TwoRings();
+  CMemFile file;
+  CArchive archive(&file, CArchive::store);
+  document.rings.Serialize(archive);
+  archive.Close();
+  const auto* stored = reinterpret_cast<const char*>(file.GetBuffer());
+  EXPECT_EQ(WriteArchive(document.rings), std::string(stored, stored + file.GetLength()));
+  EXPECT_EQ(RingsAsPairs(ReadArchive(WriteArchive(document.rings), "written")), RingsAsPairs(document));
+}
+
+TEST(ArchiveRecord, RejectsTruncatedRecordsTrailingBytesAndForeignClasses) {
+  const std::string bytes = WriteArchive(TwoRings().rings);
+  EXPECT_EQ(ErrorOf(bytes.substr(0, bytes.size() - 3)), "doc.fpgeom: the archive ends inside the region record");
+  EXPECT_EQ(ErrorOf(""), "doc.fpgeom: the archive ends inside the region record");
+  EXPECT_EQ(ErrorOf(bytes + "x"), "doc.fpgeom: expected the end of the file after the region record");
+  // One object of class "CFPPoint", schema 1, where a polygon belongs.
+  const std::string point("\x01\x00\xff\xff\x01\x00\x08\x00" "CFPPoint", 16);
+  EXPECT_EQ(ErrorOf(point), "doc.fpgeom: expected polygons of class CFPPolygon, found another class");
+}
+
+}  // namespace
+}  // namespace fpgeom::io

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "IoTesting.h"
+#include "fpgeom/io/GeoJson.h"
+#include "fpgeom/io/IoErrors.h"
+
+namespace fpgeom::io {
+namespace {
+
+using testing::PointsAsPairs;
+using testing::Ring;
+using testing::RingsAsPairs;
+
+TEST(GeoJsonReader, ReadsRingsAndPointsFromFeaturesAndCollectionsInOrder) {
+  const Document document = ReadGeoJson(R"({"type": "FeatureCollection", "features": [
+      {"type": "Feature", "properties": {}, "geometry":
+        {"type": "Polygon", "coordinates": [[[0,0],[0,4],[4,4],[4,0],[0,0]], [[1,1],[2,1],[2,2],[1,1]]]}},
+      {"type": "Feature", "properties": null, "geometry": null},
+      {"type": "Feature", "geometry": {"type": "GeometryCollection", "geometries": [
+        {"type": "MultiPolygon", "coordinates": [[[[5,5,1],[5,6,1],[6,6,1],[5,5,1]]]]},
+        {"type": "Point", "coordinates": [0.1, 7]},
+        {"type": "MultiPoint", "coordinates": [[8, 9], [10, 11]]}]}}]})",
+                                        "test");
+  const std::vector<Ring> rings = {{{0, 0}, {0, 4}, {4, 4}, {4, 0}}, {{1, 1}, {2, 1}, {2, 2}}, {{5, 5}, {5, 6}, {6, 6}}};
+  EXPECT_EQ(RingsAsPairs(document), rings);
+  const std::vector<std::pair<double, double>> points = {{0.1, 7}, {8, 9}, {10, 11}};
+  EXPECT_EQ(PointsAsPairs(document), points);
+}
+
+TEST(GeoJsonReader, BadInputNamesTheSourceThePositionAndWhatWasExpected) {
+  struct Case {
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"{\"type\": \"Polygon\",\n \"coordinates\": [[[0,0],[0,1]]}",
+       "doc.json: line 2, column 31: syntax error while parsing array - unexpected '}'; expected ']'"},
+      {R"({"type": "LineString", "coordinates": []})",
+       "doc.json: at /type: expected a Polygon, MultiPolygon, Point, MultiPoint, GeometryCollection, Feature or "
+       "FeatureCollection, found \"LineString\""},
+      {R"({"type": "FeatureCollection", "features": [{"type": "Feature", "geometry":
+          {"type": "Polygon", "coordinates": [[[0,0],[0,"1"]]]}}]})",
+       "doc.json: at /features/0/geometry/coordinates/0/1: expected a position: an array of at least two numbers"},
+      {R"({"coordinates": []})", "doc.json: at /: expected a member \"type\""},
+      {R"({"type": "MultiPoint", "coordinates": 5})", "doc.json: at /coordinates: expected an array of positions"},
+  };
+  for (const Case& c : cases) {
+    try {
+      ReadGeoJson(c.text, "doc.json");
+      ADD_FAILURE() << "accepted " << c.text;
+    } catch (const ReadError& error) {
+      EXPECT_EQ(std::string(error.what()), c.message) << c.text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace fpgeom::io

@@ -1,0 +1,36 @@
+// Building documents and reading rings back as point lists in the I/O tests.
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "fpgeom/io/Document.h"
+
+namespace fpgeom::io::testing {
+
+using Ring = std::vector<std::pair<double, double>>;
+
+inline void AddRing(Document& document, const Ring& ring) {
+  auto polygon = std::make_unique<CFPPolygon>();
+  for (const auto& [x, y] : ring) polygon->AddTailNode(x, y);
+  document.rings.AddPolygon(polygon.release());
+}
+
+inline std::vector<Ring> RingsAsPairs(const Document& document) {
+  std::vector<Ring> rings;
+  for (const CFPPolygon& polygon : RingsOf(document.rings)) {
+    Ring ring;
+    for (const CFPPoint& point : PointsOf(polygon)) ring.emplace_back(point.x, point.y);
+    rings.push_back(ring);
+  }
+  return rings;
+}
+
+inline std::vector<std::pair<double, double>> PointsAsPairs(const Document& document) {
+  std::vector<std::pair<double, double>> points;
+  for (const CFPPoint& point : document.points) points.emplace_back(point.x, point.y);
+  return points;
+}
+
+}  // namespace fpgeom::io::testing

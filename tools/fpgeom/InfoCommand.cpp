@@ -1,0 +1,49 @@
+#include <memory>
+
+#include "Commands.h"
+#include "Formatting.h"
+#include "InputOptions.h"
+#include "OutputOptions.h"
+#include "RingFacts.h"
+#include "ToolErrors.h"
+
+namespace fpgeom::tool {
+namespace {
+
+struct InfoOptions {
+  InputOptions input;
+  OutputOptions output;
+};
+
+int RunInfo(const InfoOptions& options) {
+  const io::Document document = options.input.Load();
+  const std::vector<CFPPolygon> rings = io::RingsOf(document.rings);
+  Report report;
+  report.Line(std::to_string(rings.size()) + " rings, " + std::to_string(document.points.size()) + " loose points");
+  report.data["rings"] = nlohmann::json::array();
+  for (std::size_t i = 0; i < rings.size(); ++i) {
+    const RingFacts facts = FactsOf(rings[i], static_cast<int>(i));
+    report.Line(RingFactsText(facts));
+    report.data["rings"].push_back(RingFactsJson(facts));
+  }
+  report.data["points"] = nlohmann::json::array();
+  for (const CFPPoint& point : document.points) {
+    report.Line("point " + PointText(point));
+    report.data["points"].push_back(PointJson(point));
+  }
+  options.output.Emit(report);
+  return kExitSuccess;
+}
+
+}  // namespace
+
+Command AddInfoCommand(CLI::App& tool) {
+  auto options = std::make_shared<InfoOptions>();
+  CLI::App* command = tool.add_subcommand(
+      "info", "Per ring: points, area, unsigned area, filled, bounds, mass centre, whether it meets itself");
+  options->input.AddTo(*command);
+  options->output.AddJsonFlag(*command);
+  return {command, [options] { return RunInfo(*options); }};
+}
+
+}  // namespace fpgeom::tool

@@ -1,0 +1,45 @@
+#include "InputOptions.h"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <iterator>
+
+#include "ToolErrors.h"
+#include "fpgeom/io/DocumentFiles.h"
+
+namespace fpgeom::tool {
+namespace {
+
+std::optional<io::Format> FormatOption(const std::string& name) {
+  if (name.empty()) return std::nullopt;
+  const auto format = io::FormatFromName(name);
+  if (!format) throw UsageError("--from expects wkt, geojson or archive, got '" + name + "'");
+  return format;
+}
+
+std::string StandardInput() {
+  std::cin >> std::noskipws;
+  return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+void InputOptions::AddTo(CLI::App& command) {
+  command.add_option("input", m_path, "Geometry file (WKT, GeoJSON or fpgeom archive); - for standard input");
+  command.add_option("--wkt", m_wkt, "Geometry given as WKT text instead of a file");
+  command.add_option("--from", m_format, "Format of the input: wkt, geojson or archive (default: by name, then content)");
+}
+
+io::Document InputOptions::Load() const {
+  const auto format = FormatOption(m_format);
+  if (!m_wkt.empty() && !m_path.empty()) throw UsageError("give either an input file or --wkt, not both");
+  if (!m_wkt.empty()) return io::ReadDocumentText(m_wkt, "--wkt", format.value_or(io::Format::Wkt));
+  if (!m_path.empty() && m_path != "-") return io::ReadDocumentFile(m_path, format);
+  if (m_path.empty() && ::isatty(STDIN_FILENO) != 0) {
+    throw UsageError("no input: give a file, - for standard input, or --wkt TEXT");
+  }
+  return io::ReadDocumentText(StandardInput(), "standard input", format);
+}
+
+}  // namespace fpgeom::tool

@@ -1,0 +1,28 @@
+// What the info subcommand (and the demo) says about each ring.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "fpgeom/polygon/FPPolygon.h"
+
+namespace fpgeom::tool {
+
+struct RingFacts {
+  int index;
+  int points;
+  double area;          // signed: positive for a clockwise ring
+  double unsignedArea;  // every loop counted positive
+  bool filled;
+  CFPRect bounds;
+  std::optional<CFPPoint> massCentre;
+  int loops;  // breakdown loops; 0 when the ring meets itself nowhere
+};
+
+RingFacts FactsOf(const CFPPolygon& ring, int index);
+std::string RingFactsText(const RingFacts& facts);
+nlohmann::json RingFactsJson(const RingFacts& facts);
+
+}  // namespace fpgeom::tool

@@ -1,5 +1,5 @@
-// A hash table from a pair of 64-bit integers (a grid cell, or a pair of
-// vertex addresses) to a chain of items. Items are not owned. Open
+// A hash table from a grid cell, a pair of 64-bit integers, to a chain of
+// items. Items are not owned. Open
 // addressing keeps a look-up to a probe or two in one array, and the chain
 // links come from blocks that the table recycles, so filing an item costs
 // no allocation of its own once the table has grown.
@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct PairKey {
   bool operator==(const PairKey& other) const noexcept { return a == other.a && b == other.b; }
 };
 
+// Marks a slot that no key has used; grid keys stay within +-2^62.
+constexpr PairKey kUnusedKey{std::numeric_limits<std::int64_t>::min(), 0};
+
 template <class Item>
 class KeyedChains {
  public:
@@ -26,8 +30,7 @@ class KeyedChains {
     Reserve();
     Slot& slot = Place(key);
     Link* link = TakeLink();
-    if (!slot.used) {
-      slot.used = true;
+    if (slot.key == kUnusedKey) {
       slot.key = key;
       ++m_usedSlots;
     }
@@ -57,7 +60,7 @@ class KeyedChains {
   void ForEach(const PairKey& key, Visit&& visit) const {
     if (m_slots.empty()) return;
     const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t i = Hash(key) & mask; m_slots[i].used; i = (i + 1) & mask) {
+    for (std::size_t i = Hash(key) & mask; !(m_slots[i].key == kUnusedKey); i = (i + 1) & mask) {
       if (!(m_slots[i].key == key)) continue;
       for (const Link* link = m_slots[i].head; link != nullptr; link = link->next) visit(link->item);
       return;
@@ -81,9 +84,8 @@ class KeyedChains {
     Link* next;
   };
   struct Slot {
-    PairKey key{0, 0};
+    PairKey key = kUnusedKey;
     Link* head = nullptr;
-    bool used = false;
   };
 
   static std::size_t Hash(const PairKey& key) noexcept {
@@ -100,7 +102,7 @@ class KeyedChains {
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t i = Hash(key) & mask;; i = (i + 1) & mask) {
       Slot& slot = m_slots[i];
-      if (!slot.used || slot.key == key) return slot;
+      if (slot.key == kUnusedKey || slot.key == key) return slot;
     }
   }
 
@@ -115,7 +117,7 @@ class KeyedChains {
     }
     if (2 * (m_usedSlots + 1) <= m_slots.size()) return;
     std::size_t size = 16;
-    while (size < 4 * (m_liveKeys + 1)) size *= 2;
+    while (size < 3 * (m_liveKeys + 1)) size *= 2;
     std::vector<Slot> old(size);
     old.swap(m_slots);
     m_usedSlots = 0;

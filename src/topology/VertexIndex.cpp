@@ -92,9 +92,9 @@ void VertexIndex::Consider(const Entry& entry, const CFPPoint& pt, Best& best) c
 }
 
 void VertexIndex::ScanAll(const CFPPoint& pt, Best& best) const {
-  for (const Entry& entry : m_entries) {
+  m_entries.ForEach([&](const Entry& entry) {
     if (entry.filed) Consider(entry, pt, best);
-  }
+  });
 }
 
 POSITION VertexIndex::EntryOf(const CVertex& vertex) const noexcept {
@@ -102,20 +102,15 @@ POSITION VertexIndex::EntryOf(const CVertex& vertex) const noexcept {
   return entry != nullptr ? entry->node : nullptr;
 }
 
-void VertexIndex::Appended(POSITION node, CVertex& vertex) noexcept {
-  if (!m_vouches) return;
+void VertexIndex::Appended(const List& list, POSITION node) noexcept {
+  IndexAppended(m_state, list, node, [this](POSITION at, CVertex& vertex) { Index(at, vertex); });
+}
+
+void VertexIndex::Index(POSITION node, CVertex& vertex) noexcept {
   // A vertex listed twice would need two entries under one watch.
   if (VertexWatch::Find(vertex, this) != nullptr) return Break();
   try {
-    if (m_spare.empty()) {
-      // Room for every entry to come back, so that releasing one never
-      // allocates.
-      if (m_spare.capacity() < m_entries.size() + 1) m_spare.reserve(2 * m_entries.size() + 16);
-      m_entries.emplace_back(*this);
-      m_spare.push_back(&m_entries.back());
-    }
-    Entry& entry = *m_spare.back();
-    m_spare.pop_back();
+    Entry& entry = m_entries.Take(*this);
     entry.node = node;
     entry.rank = m_nextRank++;
     entry.Watch(&vertex);
@@ -126,7 +121,7 @@ void VertexIndex::Appended(POSITION node, CVertex& vertex) noexcept {
 }
 
 void VertexIndex::Removed(const CVertex& vertex) noexcept {
-  if (!m_vouches) return;
+  if (!Vouches()) return;
   if (auto* entry = static_cast<Entry*>(VertexWatch::Find(vertex, this))) {
     entry->Watch(nullptr);
     Release(*entry);
@@ -135,7 +130,7 @@ void VertexIndex::Removed(const CVertex& vertex) noexcept {
 
 void VertexIndex::Cleared() noexcept {
   Forget();
-  m_vouches = true;
+  m_state = IndexState::kWalking;
 }
 
 void VertexIndex::File(Entry& entry) {
@@ -170,8 +165,7 @@ void VertexIndex::Refile(Entry& entry) noexcept {
 void VertexIndex::Release(Entry& entry) noexcept {
   Unfile(entry);
   entry.node = nullptr;
-  // The spare list never needs more room than the entries it came from.
-  m_spare.push_back(&entry);
+  m_entries.Give(entry);
 }
 
 // Sizes the cells to the positions filed so far and files them afresh; the
@@ -179,21 +173,20 @@ void VertexIndex::Release(Entry& entry) noexcept {
 void VertexIndex::Rescale() {
   KeyedChains<Entry> cells;
   const GridScale scale = GridScale::Fitting(m_filed + 1, m_bounds, 0, kSmallestSide);
-  for (Entry& entry : m_entries) {
+  m_entries.ForEach([&](Entry& entry) {
     if (entry.filed) cells.Add(scale.Cell(entry.Watched()->m_point), &entry);
-  }
-  for (Entry& entry : m_entries) {
+  });
+  m_entries.ForEach([&](Entry& entry) {
     if (entry.filed) entry.cell = scale.Cell(entry.Watched()->m_point);
-  }
+  });
   m_cells = std::move(cells);
   m_scale = scale;
   m_rescaleAt = 2 * m_filed + 64;
 }
 
+// Destroying the entries ends their watches.
 void VertexIndex::Forget() noexcept {
-  for (Entry& entry : m_entries) entry.Watch(nullptr);
-  m_entries.clear();
-  m_spare.clear();
+  m_entries.Clear();
   m_cells.Clear();
   m_bounds = Bounds();
   m_filed = 0;
@@ -203,7 +196,7 @@ void VertexIndex::Forget() noexcept {
 
 void VertexIndex::Break() noexcept {
   Forget();
-  m_vouches = false;
+  m_state = IndexState::kBroken;
 }
 
 }  // namespace fpgeom::detail

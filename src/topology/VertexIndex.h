@@ -23,19 +23,20 @@
 //   is more than r - 1 cell sides away, so once that bound (less a margin
 //   for the rounding of hypot) exceeds the best distance found, no vertex
 //   further out can be nearer or tie. Ties go to the lower rank.
-// - Failure. When the index cannot file a vertex (no memory, or one vertex
-//   listed twice) it stops vouching, forgets everything, and the list walks
-//   until it is emptied.
+// - Short lists and failure. A list walks until it has grown long enough
+//   to be worth indexing (IndexState.h). When the index cannot file a
+//   vertex (no memory, or one vertex listed twice) it stops vouching,
+//   forgets everything, and the list walks until it is emptied.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
-#include <vector>
 
 #include "fpgeom/frame/ObList.h"
 #include "fpgeom/frame/WinTypes.h"
 #include "fpgeom/values/FPPoint.h"
+#include "topology/EntryPool.h"
+#include "topology/IndexState.h"
 #include "topology/KeyedChains.h"
 #include "topology/SpatialGrid.h"
 #include "topology/VertexWatch.h"
@@ -54,7 +55,7 @@ class VertexIndex {
   ~VertexIndex() { Forget(); }
 
   // When false, the list must walk: the index has lost track.
-  bool Vouches() const noexcept { return m_vouches; }
+  bool Vouches() const noexcept { return m_state == IndexState::kVouching; }
 
   // The walk's answers. FindFirstAt sets the cursor as the walk would;
   // Nearest leaves the cursor to the caller (the walk ends at the end).
@@ -66,7 +67,7 @@ class VertexIndex {
   // Keeps step with the list: an entry appended at the tail, the entry of a
   // vertex removed, and every entry gone (which lets a broken index vouch
   // again).
-  void Appended(POSITION node, CVertex& vertex) noexcept;
+  void Appended(const List& list, POSITION node) noexcept;
   void Removed(const CVertex& vertex) noexcept;
   void Cleared() noexcept;
 
@@ -87,6 +88,7 @@ class VertexIndex {
     VertexIndex& m_index;
   };
 
+  void Index(POSITION node, CVertex& vertex) noexcept;
   void File(Entry& entry);
   void Unfile(Entry& entry) noexcept;
   void Refile(Entry& entry) noexcept;
@@ -101,15 +103,14 @@ class VertexIndex {
   void Consider(const Entry& entry, const CFPPoint& pt, Best& best) const;
   void ScanAll(const CFPPoint& pt, Best& best) const;
 
-  std::deque<Entry> m_entries;
-  std::vector<Entry*> m_spare;
+  EntryPool<Entry> m_entries;
   KeyedChains<Entry> m_cells;
   GridScale m_scale;
   Bounds m_bounds;
   std::size_t m_filed = 0;
   std::size_t m_rescaleAt = 0;
   std::uint64_t m_nextRank = 0;
-  bool m_vouches = true;
+  IndexState m_state = IndexState::kWalking;
 };
 
 }  // namespace fpgeom::detail

@@ -36,7 +36,7 @@ CVertex* CVertexList::AddVertex(const CFPPoint& pt, CFPPolygon* pPolygon) {
   return vertex.release();
 }
 
-void CVertexList::AddVertex(CVertex* pVertex) { m_index->Appended(m_vertices.AddTail(pVertex), *pVertex); }
+void CVertexList::AddVertex(CVertex* pVertex) { m_index->Appended(m_vertices, m_vertices.AddTail(pVertex)); }
 
 void CVertexList::DeleteVertex(CVertex* pVertex) {
   for (pVertex->BeginNeighborIteration(); !pVertex->isNeighborIterationFinished();) {

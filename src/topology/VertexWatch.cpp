@@ -19,6 +19,8 @@ void VertexWatch::Watch(CVertex* vertex) noexcept {
   }
 }
 
+VertexWatch* VertexWatch::First(const CVertex& vertex) noexcept { return vertex.m_watches; }
+
 VertexWatch* VertexWatch::Find(const CVertex& vertex, const void* owner) noexcept {
   for (VertexWatch* watch = vertex.m_watches; watch != nullptr; watch = watch->m_next) {
     if (watch->m_owner == owner) return watch;

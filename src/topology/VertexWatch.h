@@ -22,6 +22,9 @@ class VertexWatch {
 
   // The watch that owner keeps on vertex, or null.
   static VertexWatch* Find(const CVertex& vertex, const void* owner) noexcept;
+  // The watches on vertex, newest first.
+  static VertexWatch* First(const CVertex& vertex) noexcept;
+  VertexWatch* Next() const noexcept { return m_next; }
 
   // Called by the vertex after its position changed, and as it is destroyed.
   static void TellMoved(CVertex& vertex) noexcept;

@@ -215,9 +215,7 @@ class CheckedTopology {
     const std::vector<CEdge*> listed = EdgesOf(m_edges);
     if (found == nullptr) {
       CEdge* made = listed.size() > Edges().size() ? listed.back() : nullptr;
-      const CVertex* end1 = made ? made->m_pVertex1 : nullptr;
-      const CVertex* end2 = made ? made->m_pVertex2 : nullptr;
-      if (made == nullptr || m_edgeWalk.Lists(made) || end1 != first || end2 != second) {
+      if (made == nullptr || m_edgeWalk.Lists(made) || made->m_pVertex1 != first || made->m_pVertex2 != second) {
         return Fail("edge", "a new edge from the first vertex to the second", m_edgeWalk.Describe(made));
       }
       m_edgeWalk.order.push_back(made);

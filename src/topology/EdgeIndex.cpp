@@ -20,12 +20,6 @@ bool IsFinite(const CFPPoint& p) { return std::isfinite(p.x) && std::isfinite(p.
 
 }  // namespace
 
-struct EdgeIndex::Best {
-  double distance;
-  std::uint64_t rank = std::numeric_limits<std::uint64_t>::max();
-  CEdge* edge = nullptr;
-};
-
 void EdgeIndex::EndWatch::Moved() noexcept { m_entry.index.Replace(m_entry); }
 
 void EdgeIndex::EndWatch::Destroyed() noexcept { m_entry.index.Orphan(m_entry); }
@@ -130,7 +124,6 @@ void EdgeIndex::Orphan(Entry& entry) noexcept {
 }
 
 CEdge* EdgeIndex::Nearest(const CFPPoint& pt, double maxDistance) noexcept {
-  Best best{maxDistance};
   // Nothing is nearer than a bound that is not positive, and from a
   // non-finite point every distance is infinite or not a number.
   if (!(maxDistance > 0) || !IsFinite(pt) || m_listed == 0) return nullptr;
@@ -142,49 +135,21 @@ CEdge* EdgeIndex::Nearest(const CFPPoint& pt, double maxDistance) noexcept {
       return nullptr;
     }
   }
-  for (const Entry* entry : m_aside) Consider(*entry, pt, best);
-  if (m_inCells == 0) return best.edge;
-  const PairKey low = m_scale.Cell(CFPPoint(m_bounds.minX, m_bounds.minY));
-  const PairKey high = m_scale.Cell(CFPPoint(m_bounds.maxX, m_bounds.maxY));
-  Bounds query;
-  query.Include(pt);
-  if (!m_scale.Covers(query)) {
-    ScanCells(pt, best);
-    return best.edge;
-  }
-  // Ring after ring while a nearer edge may lie further out; a search that
-  // would visit more cells than are filled scans the edges instead.
-  const PairKey centre = m_scale.Cell(pt);
-  const std::int64_t first =
-      std::max({std::int64_t{0}, low.a - centre.a, centre.a - high.a, low.b - centre.b, centre.b - high.b});
-  const std::size_t budget = 4 * m_cells.LiveKeys() + 64;
-  std::size_t visited = 0;
-  for (std::int64_t r = first; !RingBeyond(centre, r, low, high); ++r) {
-    if (r > 0 && RingDistanceBound(r, m_scale) > best.distance) break;
-    visited += VisitRing(centre, r, low, high, [&](const PairKey& cell) {
-      m_cells.ForEach(cell, [&](const Entry* entry) { Consider(*entry, pt, best); });
-    });
-    if (visited > budget) {
-      ScanCells(pt, best);
-      break;
-    }
-  }
-  return best.edge;
-}
-
-void EdgeIndex::Consider(const Entry& entry, const CFPPoint& pt, Best& best) const {
-  const double d = entry.Watched()->distance(pt);
-  if (d < best.distance || (best.edge != nullptr && d == best.distance && entry.rank < best.rank)) {
-    best.distance = d;
-    best.rank = entry.rank;
-    best.edge = entry.Watched();
-  }
-}
-
-void EdgeIndex::ScanCells(const CFPPoint& pt, Best& best) const {
-  m_entries.ForEach([&](const Entry& entry) {
-    if (entry.place == Place::kCells) Consider(entry, pt, best);
-  });
+  NearestSoFar<CEdge> nearest{maxDistance};
+  const auto offer = [&](const Entry& entry) {
+    nearest.Offer(entry.Watched(), entry.rank, entry.Watched()->distance(pt));
+  };
+  for (const Entry* entry : m_aside) offer(*entry);
+  if (m_inCells == 0) return nearest.element;
+  SearchOutwards(
+      m_scale, m_bounds, m_cells.LiveKeys(), pt, nearest,
+      [&](const PairKey& cell) { m_cells.ForEach(cell, [&](const Entry* entry) { offer(*entry); }); },
+      [&] {
+        m_entries.ForEach([&](const Entry& entry) {
+          if (entry.place == Place::kCells) offer(entry);
+        });
+      });
+  return nearest.element;
 }
 
 void EdgeIndex::BuildCells() {

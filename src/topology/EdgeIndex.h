@@ -106,7 +106,6 @@ class EdgeIndex {
     void Destroyed() noexcept override { index.Release(*this); }
   };
 
-  struct Best;
 
   void Index(POSITION node, CEdge& edge) noexcept;
   void WatchEnds(Entry& entry) noexcept;
@@ -121,8 +120,6 @@ class EdgeIndex {
   void PlaceEdge(Entry& entry);
   void Unplace(Entry& entry) noexcept;
   void Rescale();
-  void Consider(const Entry& entry, const CFPPoint& pt, Best& best) const;
-  void ScanCells(const CFPPoint& pt, Best& best) const;
 
   void Forget() noexcept;
   void Break() noexcept;

@@ -4,8 +4,10 @@
 // lets a search bound what a cell it has not visited can hold.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "fpgeom/values/FPPoint.h"
 #include "topology/KeyedChains.h"
@@ -52,38 +54,79 @@ double RingDistanceBound(std::int64_t ring, const GridScale& scale) noexcept;
 
 // Calls visit(cell) for each cell of ring r around centre (the cells whose
 // larger key difference is r) that lies in the key box [low, high], and
-// returns how many. Returns 0 without visiting when the ring lies wholly
-// outside the box, as do all rings beyond it.
+// returns how many, stopping once more than budget have been visited.
 template <class Visit>
-std::size_t VisitRing(const PairKey& centre, std::int64_t r, const PairKey& low, const PairKey& high, Visit&& visit) {
-  const auto clampedRange = [](std::int64_t from, std::int64_t to, std::int64_t lo, std::int64_t hi) {
-    return std::pair<std::int64_t, std::int64_t>(from < lo ? lo : from, to > hi ? hi : to);
-  };
+std::size_t VisitRing(const PairKey& centre, std::int64_t r, const PairKey& low, const PairKey& high,
+                      std::size_t budget, Visit&& visit) {
   std::size_t visited = 0;
-  const auto row = [&](std::int64_t y, std::int64_t fromX, std::int64_t toX) {
-    if (y < low.b || y > high.b) return;
-    const auto [x0, x1] = clampedRange(fromX, toX, low.a, high.a);
-    for (std::int64_t x = x0; x <= x1; ++x, ++visited) visit(PairKey{x, y});
-  };
-  const auto column = [&](std::int64_t x, std::int64_t fromY, std::int64_t toY) {
-    if (x < low.a || x > high.a) return;
-    const auto [y0, y1] = clampedRange(fromY, toY, low.b, high.b);
-    for (std::int64_t y = y0; y <= y1; ++y, ++visited) visit(PairKey{x, y});
+  // The cells from (x0, y0) to (x1, y1), a row or a column of the ring,
+  // clipped to the box.
+  const auto line = [&](std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+    x0 = std::max(x0, low.a);
+    y0 = std::max(y0, low.b);
+    x1 = std::min(x1, high.a);
+    y1 = std::min(y1, high.b);
+    for (std::int64_t x = x0; x <= x1 && visited <= budget; ++x) {
+      for (std::int64_t y = y0; y <= y1 && visited <= budget; ++y, ++visited) visit(PairKey{x, y});
+    }
   };
   if (r == 0) {
-    row(centre.b, centre.a, centre.a);
+    line(centre.a, centre.b, centre.a, centre.b);
     return visited;
   }
-  row(centre.b - r, centre.a - r, centre.a + r);
-  row(centre.b + r, centre.a - r, centre.a + r);
-  column(centre.a - r, centre.b - r + 1, centre.b + r - 1);
-  column(centre.a + r, centre.b - r + 1, centre.b + r - 1);
+  line(centre.a - r, centre.b - r, centre.a + r, centre.b - r);
+  line(centre.a - r, centre.b + r, centre.a + r, centre.b + r);
+  line(centre.a - r, centre.b - r + 1, centre.a - r, centre.b + r - 1);
+  line(centre.a + r, centre.b - r + 1, centre.a + r, centre.b + r - 1);
   return visited;
 }
 
 // Whether ring r around centre and every ring beyond lie outside [low, high].
 inline bool RingBeyond(const PairKey& centre, std::int64_t r, const PairKey& low, const PairKey& high) noexcept {
   return centre.a - r < low.a && centre.a + r > high.a && centre.b - r < low.b && centre.b + r > high.b;
+}
+
+// The walk's nearest element among those offered in any order: the least
+// distance strictly below the bound it started with, ties to the lowest
+// rank (the earliest in the list).
+template <class Element>
+struct NearestSoFar {
+  double distance;
+  std::uint64_t rank = std::numeric_limits<std::uint64_t>::max();
+  Element* element = nullptr;
+
+  void Offer(Element* candidate, std::uint64_t candidateRank, double d) {
+    if (d < distance || (element != nullptr && d == distance && candidateRank < rank)) {
+      distance = d;
+      rank = candidateRank;
+      element = candidate;
+    }
+  }
+};
+
+// Visits the cells of bounds ring by ring outwards from pt's, while an item
+// filed only in rings not yet visited could still be as near as
+// nearest.distance. Once that would cost more than four cells per filled
+// one, or when pt lies beyond the grid, calls scanAll() instead.
+template <class Element, class VisitCell, class ScanAll>
+void SearchOutwards(const GridScale& scale, const Bounds& bounds, std::size_t filledCells, const CFPPoint& pt,
+                    const NearestSoFar<Element>& nearest, VisitCell&& visitCell, ScanAll&& scanAll) {
+  Bounds query;
+  query.Include(pt);
+  if (!scale.Covers(query)) return scanAll();
+  const PairKey low = scale.Cell(CFPPoint(bounds.minX, bounds.minY));
+  const PairKey high = scale.Cell(CFPPoint(bounds.maxX, bounds.maxY));
+  const PairKey centre = scale.Cell(pt);
+  // Rings that miss the box hold nothing: start at the first that meets it.
+  const std::int64_t first =
+      std::max({std::int64_t{0}, low.a - centre.a, centre.a - high.a, low.b - centre.b, centre.b - high.b});
+  const std::size_t budget = 4 * filledCells + 64;
+  std::size_t visited = 0;
+  for (std::int64_t r = first; !RingBeyond(centre, r, low, high); ++r) {
+    if (r > 0 && RingDistanceBound(r, scale) > nearest.distance) return;
+    visited += VisitRing(centre, r, low, high, budget - visited, visitCell);
+    if (visited > budget) return scanAll();
+  }
 }
 
 }  // namespace fpgeom::detail

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <new>
 
 #include "fpgeom/topology/Vertex.h"
@@ -20,12 +19,6 @@ constexpr double kSearchReach = 4 * kPointEpsilon;
 bool IsFinite(const CFPPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 }  // namespace
-
-struct VertexIndex::Best {
-  double distance;
-  std::uint64_t rank = std::numeric_limits<std::uint64_t>::max();
-  CVertex* vertex = nullptr;
-};
 
 CVertex* VertexIndex::FindFirstAt(const List& list, POSITION& cursor, const CFPPoint& pt) const {
   const Entry* first = nullptr;
@@ -51,50 +44,22 @@ CVertex* VertexIndex::FindFirstAt(const List& list, POSITION& cursor, const CFPP
 }
 
 CVertex* VertexIndex::Nearest(const CFPPoint& pt, double maxDistance) const {
-  Best best{maxDistance};
   // Nothing is nearer than a bound that is not positive, and from a
   // non-finite point every distance is infinite or not a number.
   if (!(maxDistance > 0) || !IsFinite(pt) || m_filed == 0) return nullptr;
-  const PairKey low = m_scale.Cell(CFPPoint(m_bounds.minX, m_bounds.minY));
-  const PairKey high = m_scale.Cell(CFPPoint(m_bounds.maxX, m_bounds.maxY));
-  Bounds query;
-  query.Include(pt);
-  if (!m_scale.Covers(query)) {
-    ScanAll(pt, best);
-    return best.vertex;
-  }
-  // Ring after ring while a nearer vertex may lie further out; a search
-  // that would visit more cells than are filled scans the vertices instead.
-  const PairKey centre = m_scale.Cell(pt);
-  const std::int64_t first = std::max({std::int64_t{0}, low.a - centre.a, centre.a - high.a, low.b - centre.b, centre.b - high.b});
-  const std::size_t budget = 4 * m_cells.LiveKeys() + 64;
-  std::size_t visited = 0;
-  for (std::int64_t r = first; !RingBeyond(centre, r, low, high); ++r) {
-    if (r > 0 && RingDistanceBound(r, m_scale) > best.distance) break;
-    visited += VisitRing(centre, r, low, high, [&](const PairKey& cell) {
-      m_cells.ForEach(cell, [&](const Entry* entry) { Consider(*entry, pt, best); });
-    });
-    if (visited > budget) {
-      ScanAll(pt, best);
-      break;
-    }
-  }
-  return best.vertex;
-}
-
-void VertexIndex::Consider(const Entry& entry, const CFPPoint& pt, Best& best) const {
-  const double d = entry.Watched()->distance(pt);
-  if (d < best.distance || (best.vertex != nullptr && d == best.distance && entry.rank < best.rank)) {
-    best.distance = d;
-    best.rank = entry.rank;
-    best.vertex = entry.Watched();
-  }
-}
-
-void VertexIndex::ScanAll(const CFPPoint& pt, Best& best) const {
-  m_entries.ForEach([&](const Entry& entry) {
-    if (entry.filed) Consider(entry, pt, best);
-  });
+  NearestSoFar<CVertex> nearest{maxDistance};
+  const auto offer = [&](const Entry& entry) {
+    nearest.Offer(entry.Watched(), entry.rank, entry.Watched()->distance(pt));
+  };
+  SearchOutwards(
+      m_scale, m_bounds, m_cells.LiveKeys(), pt, nearest,
+      [&](const PairKey& cell) { m_cells.ForEach(cell, [&](const Entry* entry) { offer(*entry); }); },
+      [&] {
+        m_entries.ForEach([&](const Entry& entry) {
+          if (entry.filed) offer(entry);
+        });
+      });
+  return nearest.element;
 }
 
 POSITION VertexIndex::EntryOf(const CVertex& vertex) const noexcept {

@@ -97,12 +97,6 @@ class VertexIndex {
   void Forget() noexcept;
   void Break() noexcept;
 
-  // The candidate that beats best (lower distance, or equal distance and
-  // lower rank), folded into best.
-  struct Best;
-  void Consider(const Entry& entry, const CFPPoint& pt, Best& best) const;
-  void ScanAll(const CFPPoint& pt, Best& best) const;
-
   EntryPool<Entry> m_entries;
   KeyedChains<Entry> m_cells;
   GridScale m_scale;

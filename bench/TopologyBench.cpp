@@ -71,7 +71,21 @@ void VertexDrag(benchmark::State& state) {
   vertices.Empty();
 }
 
+// Finds the edge nearest a point beside the middle of the map.
+void EdgePick(benchmark::State& state) {
+  const int side = SideFor(state.range(0));
+  GridMap map(side);
+  CVertexList vertices;
+  CEdgeList edges;
+  map.Build(vertices, edges);
+  const CFPPoint probe(10.0 * (side / 2) + 3, 10.0 * (side / 2) + 0.5);
+  for (auto _ : state) benchmark::DoNotOptimize(edges.GetNearest(probe, 2.0));
+  edges.Empty();
+  vertices.Empty();
+}
+
 BENCHMARK(TopologyBuild)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VertexDrag)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(EdgePick)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000);
 
 }  // namespace

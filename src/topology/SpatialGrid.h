@@ -66,6 +66,7 @@ std::size_t VisitRing(const PairKey& centre, std::int64_t r, const PairKey& low,
     y0 = std::max(y0, low.b);
     x1 = std::min(x1, high.a);
     y1 = std::min(y1, high.b);
+    if (x0 > x1 || y0 > y1) return;
     for (std::int64_t x = x0; x <= x1 && visited <= budget; ++x) {
       for (std::int64_t y = y0; y <= y1 && visited <= budget; ++y, ++visited) visit(PairKey{x, y});
     }

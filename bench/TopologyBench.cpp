@@ -54,24 +54,44 @@ void TopologyBuild(benchmark::State& state) {
   state.counters["insertions"] = static_cast<double>(map.cells.size() * 4);
 }
 
-// Finds an inner vertex by GetNearest and drags it a little and back.
-void VertexDrag(benchmark::State& state) {
-  const int side = SideFor(state.range(0));
-  GridMap map(side);
+// A grid map with its topology built, torn down with it.
+struct BuiltMap {
+  explicit BuiltMap(int side) : map(side) { map.Build(vertices, edges); }
+  ~BuiltMap() {
+    edges.Empty();
+    vertices.Empty();
+  }
+  // A point near the middle of the map, offset from its grid point.
+  CFPPoint Middle(double dx, double dy) const {
+    const double middle = 10.0 * static_cast<int>(std::lround(std::sqrt(map.cells.size())) / 2);
+    return CFPPoint(middle + dx, middle + dy);
+  }
+
+  GridMap map;
   CVertexList vertices;
   CEdgeList edges;
-  map.Build(vertices, edges);
-  const CFPPoint home(10.0 * (side / 2), 10.0 * (side / 2));
+};
+
+// Finds an inner vertex by GetNearest and drags it a little and back.
+void VertexDrag(benchmark::State& state) {
+  BuiltMap built(SideFor(state.range(0)));
+  const CFPPoint home = built.Middle(0, 0);
   for (auto _ : state) {
-    CVertex* vertex = vertices.GetNearest(home, 1.0);
+    CVertex* vertex = built.vertices.GetNearest(home, 1.0);
     benchmark::DoNotOptimize(vertex->change(CFPPoint(home.x + 1, home.y + 2)));
     benchmark::DoNotOptimize(vertex->change(home));
   }
-  edges.Empty();
-  vertices.Empty();
 }
 
-BENCHMARK(TopologyBuild)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+// Finds the edge nearest a point beside the middle of the map.
+void EdgePick(benchmark::State& state) {
+  BuiltMap built(SideFor(state.range(0)));
+  const CFPPoint probe = built.Middle(3, 0.5);
+  for (auto _ : state) benchmark::DoNotOptimize(built.edges.GetNearest(probe, 2.0));
+}
+
+BENCHMARK(TopologyBuild)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VertexDrag)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(EdgePick)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000);
 
 }  // namespace

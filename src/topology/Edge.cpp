@@ -4,6 +4,7 @@
 
 #include "fpgeom/topology/Vertex.h"
 #include "fpgeom/values/Tolerance.h"
+#include "topology/EdgeWatch.h"
 
 namespace {
 
@@ -36,11 +37,17 @@ double NearestOnSegment(const CFPPoint& a, const CFPPoint& b, const CFPPoint& p,
 }  // namespace
 
 // The ends are null rather than indeterminate until the caller sets them.
-CEdge::CEdge() : m_pVertex1(nullptr), m_pVertex2(nullptr) {}
+CEdge::CEdge() : m_pVertex1(*this, nullptr), m_pVertex2(*this, nullptr) {}
 
-CEdge::CEdge(CVertex* pVertex1, CVertex* pVertex2) : m_pVertex1(pVertex1), m_pVertex2(pVertex2) {}
+CEdge::CEdge(CVertex* pVertex1, CVertex* pVertex2) : m_pVertex1(*this, pVertex1), m_pVertex2(*this, pVertex2) {}
 
-CEdge::~CEdge() = default;
+CEdge::~CEdge() { fpgeom::detail::EdgeWatch::TellDestroyed(*this); }
+
+fpgeom::EdgeEnd& fpgeom::EdgeEnd::operator=(CVertex* vertex) noexcept {
+  m_vertex = vertex;
+  detail::EdgeWatch::TellEndsChanged(m_edge);
+  return *this;
+}
 
 double CEdge::distance(const CFPPoint& pt) const {
   CFPPoint nearest;

@@ -4,18 +4,21 @@
 
 #include "topology/CursorWalk.h"
 #include "topology/PositionMatch.h"
+#include "topology/VertexWatch.h"
 
 namespace {
 using NeighborWalk = fpgeom::detail::CursorWalk<CVertex>;
 }  // namespace
 
-CVertex::CVertex() = default;
+CVertex::CVertex() : m_point(m_position) {}
 
-CVertex::CVertex(const CFPPoint& point) : m_point(point.x, point.y) {}
+CVertex::CVertex(const CFPPoint& point) : m_point(m_position), m_position(point.x, point.y) {}
 
-CVertex::CVertex(const CPoint& point) : m_point(static_cast<double>(point.x), static_cast<double>(point.y)) {}
+CVertex::CVertex(const CPoint& point)
+    : m_point(m_position), m_position(static_cast<double>(point.x), static_cast<double>(point.y)) {}
 
-CVertex::~CVertex() = default;
+// The indexes that still file the vertex must drop it before it goes.
+CVertex::~CVertex() { fpgeom::detail::VertexWatch::TellDestroyed(*this); }
 
 void CVertex::AddNeighbor(CVertex* pVertex) {
   // Positions, not identities, are compared: a second vertex at a listed

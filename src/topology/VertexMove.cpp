@@ -1,6 +1,7 @@
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/topology/Vertex.h"
 #include "topology/AllOrNoneEdit.h"
+#include "topology/VertexWatch.h"
 
 int CVertex::change(const CFPPoint& newPoint) {
   // Copied, because the caller may hand in a point of a linked polygon that
@@ -14,6 +15,7 @@ int CVertex::change(const CFPPoint& newPoint) {
     return true;
   };
   if (fpgeom::detail::EditAllOrNone(*this, replaceFirstPointAtVertex) == 0) return 0;
-  m_point = target;
+  m_position = target;
+  fpgeom::detail::VertexWatch::TellMoved(*this);
   return 1;
 }

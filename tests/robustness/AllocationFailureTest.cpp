@@ -277,5 +277,86 @@ TEST(AllocationFailure, AFailedMoveChangesNothing) {
             0);
 }
 
+// A grid map of unit squares whose lists grow long enough to be indexed.
+struct GridTopology {
+  static constexpr int kSide = 11;
+
+  GridTopology() {
+    for (int row = 0; row < kSide; ++row) {
+      for (int column = 0; column < kSide; ++column) {
+        cells.push_back(std::make_unique<CFPPolygon>());
+        AppendRing(*cells.back(), {{column, row}, {column, row + 1.0}, {column + 1.0, row + 1.0}, {column + 1.0, row}});
+      }
+    }
+  }
+  ~GridTopology() {
+    edges.Empty();
+    vertices.Empty();
+  }
+
+  void Build() {
+    for (const auto& cell : cells) {
+      std::vector<CVertex*> corners;
+      for (const auto& [x, y] : WalkedRing(*cell)) corners.push_back(vertices.AddVertex(CFPPoint(x, y), cell.get()));
+      for (std::size_t i = 0; i < corners.size(); ++i) edges.AddEdge(corners[i], corners[(i + 1) % 4], cell.get());
+    }
+  }
+
+  std::vector<std::unique_ptr<CFPPolygon>> cells;
+  CVertexList vertices;
+  CEdgeList edges;
+};
+
+template <class Element, class List>
+std::vector<Element*> Listed(const List& list, Element* (List::*next)() const) {
+  std::vector<Element*> listed;
+  for (list.BeginIteration(); list.isIterationFinished() == 0;) listed.push_back((list.*next)());
+  return listed;
+}
+
+// The first element strictly nearest, by a walk over the list as iterated.
+template <class Element>
+Element* NearestByWalk(const std::vector<Element*>& listed, const CFPPoint& pt, double maxDistance) {
+  Element* nearest = nullptr;
+  for (Element* element : listed) {
+    const double d = element->distance(pt);
+    if (d < maxDistance) {
+      maxDistance = d;
+      nearest = element;
+    }
+  }
+  return nearest;
+}
+
+TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksWhenMemoryRunsOut) {
+  // Whether a failure lands in the framework (the build stops) or in an
+  // index (which gives up and walks), what was built answers as a walk.
+  const auto answersAsWalks = [](GridTopology& map) {
+    const std::vector<CVertex*> vertices = Listed(map.vertices, &CVertexList::GetNextVertex);
+    const std::vector<CEdge*> edges = Listed(map.edges, &CEdgeList::GetNextEdge);
+    for (int probe = 0; probe < 12; ++probe) {
+      const CFPPoint pt(0.93 * probe, 0.57 * probe);
+      EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), NearestByWalk(vertices, pt, 0.6)) << probe;
+      EXPECT_EQ(map.edges.GetNearest(pt, 0.6), NearestByWalk(edges, pt, 0.6)) << probe;
+    }
+    for (std::size_t i = 0; i < vertices.size(); i += 7) {
+      EXPECT_EQ(map.vertices.AddVertex(vertices[i]->m_point, map.cells.front().get()), vertices[i]);
+    }
+    for (std::size_t i = 0; i < edges.size(); i += 7) {
+      map.edges.AddEdge(edges[i]->m_pVertex2, edges[i]->m_pVertex1, map.cells.front().get());
+    }
+    EXPECT_EQ(Listed(map.edges, &CEdgeList::GetNextEdge), edges);
+  };
+  EXPECT_GT(SweepAllocationFailures(
+                "topology build", [] { return std::make_unique<GridTopology>(); },
+                [](GridTopology& map) {
+                  map.Build();
+                  map.vertices.GetNearest(CFPPoint(5, 5), 1);
+                  map.edges.GetNearest(CFPPoint(5, 5), 1);
+                },
+                answersAsWalks),
+            0);
+}
+
 }  // namespace
 }  // namespace fpgeom::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 #include "TopologySupport.h"
@@ -46,6 +47,19 @@ TEST(VertexList, GetNearestTakesTheFirstStrictlyNearestVertexAndEndsTheCursor) {
   topology.vertices.BeginIteration();
   EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(0, 0), 5), firstAtTwo);
   EXPECT_EQ(topology.vertices.isIterationFinished(), 1);
+}
+
+// Long enough to be indexed, with cells sized to a cluster a millionth
+// apart and one vertex so far off that the grid's rows span about 2^59
+// cells: a search from far below must still end, with the walk's answer
+// (the distances tie, so the first vertex listed).
+TEST(VertexList, GetNearestFromFarOffAcrossAVeryWideGridEnds) {
+  Topology topology;
+  CVertex* origin = topology.At(0, 0);
+  for (int i = 1; i < 150; ++i) topology.At(i * 1e-6, 0);
+  topology.At(1e12, 0);
+  EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(0, -1e6), HUGE_VAL), origin);
+  EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(0, -1e6), 1e6), nullptr) << "1e6 is not nearer than 1e6";
 }
 
 TEST(VertexList, DeleteVertexUnlinksItsNeighboursThenDestroysItAndMovesOnlyACursorOnIt) {

@@ -4,10 +4,15 @@
 #pragma once
 
 #include "fpgeom/frame/Export.h"
+#include "fpgeom/topology/EdgeEnd.h"
 #include "fpgeom/topology/PolygonList.h"
 #include "fpgeom/values/FPPoint.h"
 
 class CVertex;
+
+namespace fpgeom::detail {
+class EdgeWatch;
+}  // namespace fpgeom::detail
 
 class FPGEOM_API CEdge : public CPolygonList {
  public:
@@ -37,6 +42,14 @@ class FPGEOM_API CEdge : public CPolygonList {
   // polygons.
   int change(const CFPPoint& pt);
 
-  CVertex* m_pVertex1;
-  CVertex* m_pVertex2;
+  // The ends, assignable as pointers to CVertex.
+  fpgeom::EdgeEnd m_pVertex1;
+  fpgeom::EdgeEnd m_pVertex2;
+
+ private:
+  friend class fpgeom::EdgeEnd;
+  friend class fpgeom::detail::EdgeWatch;
+
+  // The edge list that files this edge by its ends, told when they change.
+  fpgeom::detail::EdgeWatch* m_watch = nullptr;
 };

@@ -5,6 +5,8 @@
 // edge: call Empty first.
 #pragma once
 
+#include <memory>
+
 #include "fpgeom/frame/Export.h"
 #include "fpgeom/frame/ObList.h"
 #include "fpgeom/frame/WinTypes.h"
@@ -13,6 +15,10 @@
 class CEdge;
 class CFPPolygon;
 class CVertex;
+
+namespace fpgeom::detail {
+class EdgeIndex;
+}  // namespace fpgeom::detail
 
 class FPGEOM_API CEdgeList {
  public:
@@ -44,4 +50,7 @@ class FPGEOM_API CEdgeList {
  private:
   CTypedPtrList<CObList, CEdge*> m_edges;
   mutable POSITION m_pos = nullptr;
+  // Files the edges by their ends and by position, so that look-ups need
+  // not walk. The nearest-edge search builds part of it on first use.
+  std::unique_ptr<fpgeom::detail::EdgeIndex> m_index;
 };

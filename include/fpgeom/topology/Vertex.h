@@ -10,6 +10,10 @@
 #include "fpgeom/topology/PolygonList.h"
 #include "fpgeom/values/FPPoint.h"
 
+namespace fpgeom::detail {
+class VertexWatch;
+}  // namespace fpgeom::detail
+
 class FPGEOM_API CVertex : public CPolygonList {
  public:
   // Construction: empty lists, both cursors at the end. The default
@@ -41,9 +45,18 @@ class FPGEOM_API CVertex : public CPolygonList {
   // polygon cursor and the cursors of the linked polygons.
   int change(const CFPPoint& newPoint);
 
-  CFPPoint m_point;
+  // The position, read-only: a vertex moves through change(), so that the
+  // lists that index it by position hear of every move.
+  const CFPPoint& m_point;
 
  protected:
   CTypedPtrList<CObList, CVertex*> m_neighbors;
   mutable POSITION m_neighborPos = nullptr;
+
+ private:
+  friend class fpgeom::detail::VertexWatch;
+
+  CFPPoint m_position;
+  // The indexes that file this vertex, told of each move and of its end.
+  fpgeom::detail::VertexWatch* m_watches = nullptr;
 };

@@ -5,6 +5,8 @@
 // call Empty first.
 #pragma once
 
+#include <memory>
+
 #include "fpgeom/frame/Export.h"
 #include "fpgeom/frame/ObList.h"
 #include "fpgeom/frame/WinTypes.h"
@@ -12,6 +14,10 @@
 
 class CFPPolygon;
 class CVertex;
+
+namespace fpgeom::detail {
+class VertexIndex;
+}  // namespace fpgeom::detail
 
 class FPGEOM_API CVertexList {
  public:
@@ -49,4 +55,6 @@ class FPGEOM_API CVertexList {
  private:
   CTypedPtrList<CObList, CVertex*> m_vertices;
   mutable POSITION m_pos = nullptr;
+  // Files the vertices by position, so that look-ups need not walk.
+  std::unique_ptr<fpgeom::detail::VertexIndex> m_index;
 };

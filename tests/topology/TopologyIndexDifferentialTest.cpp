@@ -1,0 +1,619 @@
+// The look-ups of CVertexList and CEdgeList checked against the walks that
+// define them. Long mixes of edits and queries are applied to real lists
+// while the test keeps its own record of each list's order and cursor; every
+// look-up is answered again by walking that record from the head, and the
+// list must give the same element and leave its cursor on the same entry.
+// Positions sit where a spatial index can go wrong: exactly 2^-23 from a
+// listed position and one ulp either side of that, lattices finer and
+// coarser than 2^-23, huge, tiny and denormal coordinates, negative zero,
+// now and then NaN and infinities.
+//
+// FPGEOM_INDEX_OPERATIONS sets the number of random operations, spread over
+// the seeds; without it the run is brief.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "TopologySupport.h"
+#include "fpgeom/fpgeom.h"
+
+using namespace topology_test;
+
+namespace {
+
+constexpr double kEpsilon = fpgeom::kPointEpsilon;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// How often each kind of answer came, so that a generator that drifts into
+// trivial cases shows.
+using Outcomes = std::map<std::string, std::size_t>;
+
+// A move takes the new point as given or keeps the old one, so positions
+// compare by their bits: -0 against 0 and NaN against NaN count too.
+bool SamePoint(const CFPPoint& a, const CFPPoint& b) {
+  return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
+}
+
+std::string Format(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
+}
+
+std::string Format(const CFPPoint& point) { return "(" + Format(point.x) + ", " + Format(point.y) + ")"; }
+
+std::string Where(const CVertex& vertex) { return "at " + Format(vertex.m_point); }
+
+std::string Where(const CEdge& edge) {
+  const CVertex* first = edge.m_pVertex1;
+  const CVertex* second = edge.m_pVertex2;
+  return "from " + Format(first->m_point) + " to " + Format(second->m_point);
+}
+
+CVertex* CurrentOf(const CVertexList& list) { return list.isIterationFinished() ? nullptr : list.GetCurrentVertex(); }
+CEdge* CurrentOf(const CEdgeList& list) { return list.isIterationFinished() ? nullptr : list.GetCurrentEdge(); }
+CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
+CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
+
+// One list as its walks see it: the entries in order and the entry that the
+// cursor designates, null at the end.
+template <class Element>
+struct WalkModel {
+  std::vector<Element*> order;
+  Element* cursor = nullptr;
+
+  // From the head, the cursor moved past each entry before it is examined.
+  template <class Matches>
+  Element* FindFirst(Matches matches) {
+    const auto found = std::find_if(order.begin(), order.end(), matches);
+    cursor = found == order.end() || found + 1 == order.end() ? nullptr : found[1];
+    return found == order.end() ? nullptr : *found;
+  }
+
+  // Strictly nearer than the best so far, which starts at the maximum: ties
+  // go to the earlier entry and a NaN distance never wins.
+  Element* Nearest(const CFPPoint& pt, double maxDistance) {
+    double best = maxDistance;
+    Element* nearest = nullptr;
+    for (Element* element : order) {
+      const double d = element->distance(pt);
+      if (d < best) {
+        best = d;
+        nearest = element;
+      }
+    }
+    cursor = nullptr;
+    return nearest;
+  }
+
+  bool Lists(const Element* element) const { return std::find(order.begin(), order.end(), element) != order.end(); }
+
+  std::string Describe(const Element* element) const {
+    if (element == nullptr) return "none";
+    const auto at = std::find(order.begin(), order.end(), element);
+    if (at == order.end()) return "an unlisted entry " + Where(*element);
+    return "entry #" + std::to_string(at - order.begin()) + " " + Where(*element);
+  }
+};
+
+// The lists under test beside the walks' record of them. Every operation is
+// applied to both and the answers compared; the first disagreement is
+// reported with the operation that caused it and ends the run.
+class CheckedTopology {
+ public:
+  explicit CheckedTopology(std::string run) : m_run(std::move(run)) {}
+  CheckedTopology(const CheckedTopology&) = delete;
+  CheckedTopology& operator=(const CheckedTopology&) = delete;
+  ~CheckedTopology() {
+    m_edges.Empty();
+    m_vertices.Empty();
+  }
+
+  bool Agrees() const { return !m_failed; }
+  Outcomes Seen() const { return m_seen; }
+  const std::vector<CVertex*>& Vertices() const { return m_vertexWalk.order; }
+  const std::vector<CEdge*>& Edges() const { return m_edgeWalk.order; }
+
+  CVertex* AddVertex(const CFPPoint& pt, CFPPolygon* polygon) {
+    Begin("AddVertex" + Format(pt));
+    CVertex* found = m_vertexWalk.FindFirst([&pt](const CVertex* vertex) {
+      return std::fabs(vertex->m_point.x - pt.x) <= kEpsilon && std::fabs(vertex->m_point.y - pt.y) <= kEpsilon;
+    });
+    CVertex* given = m_vertices.AddVertex(pt, polygon);
+    const bool made = found == nullptr && !m_vertexWalk.Lists(given) && SamePoint(given->m_point, pt);
+    if (given != found && !made) {
+      Fail("vertex", found ? m_vertexWalk.Describe(found) : "a new vertex", m_vertexWalk.Describe(given));
+      return given;
+    }
+    if (made) m_vertexWalk.order.push_back(given);
+    ++m_seen[made ? "vertex made" : "vertex found"];
+    CheckCursors();
+    return given;
+  }
+
+  void AppendVertex(std::unique_ptr<CVertex> vertex) {
+    Begin("AddVertex(new vertex " + Where(*vertex) + ")");
+    m_vertices.AddVertex(vertex.get());
+    m_vertexWalk.order.push_back(vertex.release());
+    CheckCursors();
+  }
+
+  // As a host would: never a vertex that an edge still ends at, which would
+  // then measure through a dangling end, nor one with neighbour links,
+  // which the record does not follow.
+  bool CanDelete(const CVertex* vertex) const {
+    const auto endsThere = [vertex](const CEdge* edge) {
+      const CVertex* first = edge->m_pVertex1;
+      const CVertex* second = edge->m_pVertex2;
+      return first == vertex || second == vertex;
+    };
+    return m_withNeighbours.count(vertex) == 0 && std::none_of(Edges().begin(), Edges().end(), endsThere);
+  }
+  void KeepWithNeighbours(std::initializer_list<const CVertex*> vertices) { m_withNeighbours.insert(vertices); }
+
+  // Only a cursor that designated the vertex moves, to the end.
+  void DeleteVertex(CVertex* vertex) {
+    Begin("DeleteVertex of " + m_vertexWalk.Describe(vertex));
+    m_vertices.DeleteVertex(vertex);
+    m_vertexWalk.order.erase(std::find(m_vertexWalk.order.begin(), m_vertexWalk.order.end(), vertex));
+    if (m_vertexWalk.cursor == vertex) m_vertexWalk.cursor = nullptr;
+    ++m_seen["vertex deleted"];
+    CheckCursors();
+  }
+
+  // The move is the library's own: only its report is checked, against the
+  // position that the vertex has afterwards.
+  void Move(CVertex* vertex, const CFPPoint& to) {
+    Begin("change of " + m_vertexWalk.Describe(vertex) + " to " + Format(to));
+    const CFPPoint from = vertex->m_point;
+    const int moved = vertex->change(to);
+    const CFPPoint now = vertex->m_point;
+    if (!(moved == 1 && SamePoint(now, to)) && !(moved == 0 && SamePoint(now, from))) {
+      return Fail("position after change", "the old or the new", std::to_string(moved) + " and " + Format(now));
+    }
+    ++m_seen[moved ? "move made" : "move refused"];
+    CheckCursors();
+  }
+
+  CVertex* NearestVertex(const CFPPoint& pt, double maxDistance) {
+    Begin("CVertexList::GetNearest" + Format(pt) + " within " + Format(maxDistance));
+    return CheckNearest(m_vertices, m_vertexWalk, pt, maxDistance, "nearest vertex");
+  }
+
+  CEdge* NearestEdge(const CFPPoint& pt, double maxDistance) {
+    Begin("CEdgeList::GetNearest" + Format(pt) + " within " + Format(maxDistance));
+    return CheckNearest(m_edges, m_edgeWalk, pt, maxDistance, "nearest edge");
+  }
+
+  void AddEdge(CVertex* first, CVertex* second, CFPPolygon* polygon) {
+    Begin("AddEdge(" + m_vertexWalk.Describe(first) + ", " + m_vertexWalk.Describe(second) + ")");
+    const CEdge* found = m_edgeWalk.FindFirst([first, second](const CEdge* edge) {
+      const CVertex* end1 = edge->m_pVertex1;
+      const CVertex* end2 = edge->m_pVertex2;
+      return (end1 == first && end2 == second) || (end1 == second && end2 == first);
+    });
+    m_edges.AddEdge(first, second, polygon);
+    ++m_seen[found ? "edge found" : "edge made"];
+    // A walk that ends at the end leaves the same cursor whether it matched
+    // the last edge or made a new one: then the list itself tells.
+    if (!CheckCursors() || m_edgeWalk.cursor != nullptr) return;
+    const std::vector<CEdge*> listed = EdgesOf(m_edges);
+    if (found == nullptr) {
+      CEdge* made = listed.size() > Edges().size() ? listed.back() : nullptr;
+      if (made == nullptr || m_edgeWalk.Lists(made) || made->m_pVertex1 != first || made->m_pVertex2 != second) {
+        return Fail("edge", "a new edge from the first vertex to the second", m_edgeWalk.Describe(made));
+      }
+      m_edgeWalk.order.push_back(made);
+    }
+    CompareOrder("edge list", m_edgeWalk, listed);
+  }
+
+  void SetEnd(CEdge* edge, bool first, CVertex* vertex) {
+    Begin(std::string(first ? "m_pVertex1" : "m_pVertex2") + " of " + m_edgeWalk.Describe(edge) + " := " +
+          m_vertexWalk.Describe(vertex));
+    (first ? edge->m_pVertex1 : edge->m_pVertex2) = vertex;
+    CheckCursors();
+  }
+
+  void IterateVertices(std::size_t count) { Iterate("vertex list", m_vertices, m_vertexWalk, count); }
+  void IterateEdges(std::size_t count) { Iterate("edge list", m_edges, m_edgeWalk, count); }
+
+  void CheckOrder() {
+    if (!Agrees()) return;
+    Begin("reading both lists whole");
+    CompareOrder("vertex list", m_vertexWalk, VerticesOf(m_vertices));
+    CompareOrder("edge list", m_edgeWalk, EdgesOf(m_edges));
+  }
+
+  void Empty() {
+    Begin("Empty");
+    m_edges.Empty();
+    m_vertices.Empty();
+    m_vertexWalk = {};
+    m_edgeWalk = {};
+    m_withNeighbours.clear();
+    CheckCursors();
+  }
+
+ private:
+  void Begin(std::string operation) {
+    ++m_step;
+    m_operation = std::move(operation);
+  }
+
+  void Fail(const std::string& what, const std::string& byWalk, const std::string& byList) {
+    if (m_failed) return;
+    m_failed = true;
+    ADD_FAILURE() << m_run << ", step " << m_step << ", " << m_operation << ": " << what << ": the walk gives "
+                  << byWalk << ", the list gives " << byList;
+  }
+
+  bool CheckCursors() {
+    if (CurrentOf(m_vertices) != m_vertexWalk.cursor) {
+      Fail("vertex cursor", m_vertexWalk.Describe(m_vertexWalk.cursor), m_vertexWalk.Describe(CurrentOf(m_vertices)));
+    } else if (CurrentOf(m_edges) != m_edgeWalk.cursor) {
+      Fail("edge cursor", m_edgeWalk.Describe(m_edgeWalk.cursor), m_edgeWalk.Describe(CurrentOf(m_edges)));
+    }
+    return Agrees();
+  }
+
+  template <class List, class Element>
+  Element* CheckNearest(const List& list, WalkModel<Element>& walk, const CFPPoint& pt, double maxDistance,
+                        const char* outcome) {
+    Element* nearest = walk.Nearest(pt, maxDistance);
+    Element* given = list.GetNearest(pt, maxDistance);
+    if (given != nearest) {
+      Fail(outcome, walk.Describe(nearest), walk.Describe(given));
+      return given;
+    }
+    if (nearest != nullptr) ++m_seen[outcome];
+    CheckCursors();
+    return given;
+  }
+
+  // The first `count` entries, which leaves the cursor on the next one.
+  template <class List, class Element>
+  void Iterate(const char* name, const List& list, WalkModel<Element>& walk, std::size_t count) {
+    Begin("iterating over " + std::to_string(count) + " entries of the " + name);
+    list.BeginIteration();
+    for (std::size_t i = 0; i < count && i < walk.order.size(); ++i) {
+      Element* next = list.isIterationFinished() ? nullptr : NextOf(list);
+      if (next != walk.order[i]) {
+        return Fail("entry " + std::to_string(i), walk.Describe(walk.order[i]), walk.Describe(next));
+      }
+    }
+    walk.cursor = count < walk.order.size() ? walk.order[count] : nullptr;
+    CheckCursors();
+  }
+
+  template <class Element>
+  void CompareOrder(const char* name, WalkModel<Element>& walk, const std::vector<Element*>& listed) {
+    const auto [byWalk, byList] = std::mismatch(walk.order.begin(), walk.order.end(), listed.begin(), listed.end());
+    if (byWalk != walk.order.end() || byList != listed.end()) {
+      Fail(std::string(name) + " at entry " + std::to_string(byWalk - walk.order.begin()),
+           walk.Describe(byWalk == walk.order.end() ? nullptr : *byWalk) + " of " + std::to_string(walk.order.size()),
+           walk.Describe(byList == listed.end() ? nullptr : *byList) + " of " + std::to_string(listed.size()));
+    }
+    walk.cursor = nullptr;
+  }
+
+  std::string m_run;
+  std::string m_operation;
+  std::size_t m_step = 0;
+  bool m_failed = false;
+  Outcomes m_seen;
+  CVertexList m_vertices;
+  CEdgeList m_edges;
+  WalkModel<CVertex> m_vertexWalk;
+  WalkModel<CEdge> m_edgeWalk;
+  std::unordered_set<const CVertex*> m_withNeighbours;
+};
+
+// The lattice of one epoch: the polygons' corners lie at origin + i * step.
+struct Lattice {
+  double x0, y0, step;
+};
+
+const Lattice kLattices[] = {
+    {0, 0, 1},
+    {0, 0, kEpsilon},         // neighbouring corners exactly at the tolerance
+    {0, 0, kEpsilon / 2},     // finer than the tolerance: corners merge
+    {-0.0, 0, 1.5 * kEpsilon},
+    {0, 0, 1e-7},
+    {1e9, -1e9, kEpsilon},    // where 2^-23 is one ulp
+    {1e9, 1e9, 0.25},
+    {4.6e18, -4.6e18, 1024},  // near 2^62, where numbering cells overflows
+    {-4.6e18, 1e3, 1e17},
+    {1e300, -1e300, 1e299},
+    {0.5 * DBL_MAX, -0.5 * DBL_MAX, 0.125 * DBL_MAX},  // far corners overflow to infinity
+    {0, 0, 4 * DBL_TRUE_MIN},
+    {DBL_MIN, -DBL_MIN, 1e-310},
+};
+
+const double kSpecialCoordinates[] = {
+    0.0,    -0.0,   DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_MIN, kEpsilon, -kEpsilon, 1e9,       -1e9,       4.6e18,
+    0x1p62, 0x1p63, -0x1p63,      1e300,         -1e300,  DBL_MAX,  -DBL_MAX,  kInfinity, -kInfinity, kNaN,
+};
+
+// A random mix of every operation that an index must follow, in epochs that
+// each start from empty lists and a new pool of polygons on a new lattice.
+class RandomWorkload {
+ public:
+  explicit RandomWorkload(std::uint64_t seed) : m_random(seed), m_topology("seed " + std::to_string(seed)) {}
+
+  const CheckedTopology& Topology() const { return m_topology; }
+
+  void Run(std::size_t operations) {
+    constexpr std::size_t kOrderCheckInterval = 2048;
+    m_longestEpoch = std::max<std::size_t>(4096, operations / 8);
+    std::size_t epochEnd = 0;
+    for (std::size_t done = 0; done < operations && m_topology.Agrees(); ++done) {
+      if (done == epochEnd) {
+        m_topology.CheckOrder();
+        m_topology.Empty();
+        NewEpoch();
+        epochEnd = done + EpochLength();
+      } else if (done % kOrderCheckInterval == 0) {
+        m_topology.CheckOrder();
+      }
+      Step();
+    }
+    m_topology.CheckOrder();
+  }
+
+ private:
+  std::size_t Below(std::size_t n) { return n == 0 ? 0 : m_random() % n; }
+  bool OneIn(std::size_t n) { return Below(n) == 0; }
+  double Uniform(double low, double high) { return low + (high - low) * (m_random() >> 11) * 0x1p-53; }
+  template <class Element>
+  Element* Pick(const std::vector<Element*>& elements) {
+    return elements.empty() ? nullptr : elements[Below(elements.size())];
+  }
+
+  // From a handful of operations up to several thousand (an eighth of a
+  // long run), every doubling of the length as likely as the next.
+  std::size_t EpochLength() {
+    std::size_t doublings = 1;
+    while ((std::size_t{4} << doublings) <= m_longestEpoch) ++doublings;
+    const std::size_t scale = std::size_t{4} << Below(doublings);
+    return scale + Below(scale);
+  }
+
+  // Squares and triangles that share their corners as the cells of a map do.
+  void NewEpoch() {
+    m_lattice = kLattices[Below(std::size(kLattices))];
+    m_cells = std::size_t{1} << Below(6);
+    m_polygons.clear();
+    for (std::size_t i = 0; i < m_cells; ++i) {
+      for (std::size_t j = 0; j < m_cells; ++j) {
+        CFPPolygon& cell = *m_polygons.emplace_back(std::make_unique<CFPPolygon>());
+        cell.AddTailNode(LatticeX(i), LatticeY(j));
+        cell.AddTailNode(LatticeX(i), LatticeY(j + 1));
+        if (!OneIn(3)) cell.AddTailNode(LatticeX(i + 1), LatticeY(j + 1));
+        cell.AddTailNode(LatticeX(i + 1), LatticeY(j));
+      }
+    }
+  }
+
+  double LatticeX(double i) const { return m_lattice.x0 + i * m_lattice.step; }
+  double LatticeY(double j) const { return m_lattice.y0 + j * m_lattice.step; }
+
+  // At the tolerance from x, one ulp beyond or inside it, within twice it,
+  // or the other zero.
+  double NearBoundary(double x) {
+    const double away = OneIn(2) ? kInfinity : -kInfinity;
+    const double atTolerance = x + std::copysign(kEpsilon, away);
+    switch (Below(6)) {
+      case 0: return x;
+      case 1: return atTolerance;
+      case 2: return std::nextafter(atTolerance, away);
+      case 3: return std::nextafter(atTolerance, x);
+      case 4: return x + Uniform(-2, 2) * kEpsilon;
+      default: return x == 0 ? -x : std::nextafter(x, away);
+    }
+  }
+
+  CFPPoint Near(const CFPPoint& point) { return CFPPoint(NearBoundary(point.x), NearBoundary(point.y)); }
+
+  // A corner as the polygon has it now, after whatever moves it has seen.
+  CFPPoint CornerOf(const CFPPolygon& polygon) {
+    const Ring ring = PointsOf(polygon);
+    if (ring.empty()) return CFPPoint(LatticeX(0), LatticeY(0));
+    const auto& [x, y] = ring[Below(ring.size())];
+    return CFPPoint(x, y);
+  }
+
+  CFPPoint AnyPoint() {
+    const CVertex* vertex = Pick(m_topology.Vertices());
+    const double half = OneIn(4) ? 0.5 : 0.0;
+    const CFPPoint onLattice(LatticeX(Below(m_cells + 5) - 2.0 + half), LatticeY(Below(m_cells + 5) - 2.0 + half));
+    const double special = kSpecialCoordinates[Below(std::size(kSpecialCoordinates))];
+    switch (Below(10)) {
+      case 0: case 1: case 2: case 3: return CornerOf(*m_polygons[Below(m_polygons.size())]);
+      case 4: return Near(CornerOf(*m_polygons[Below(m_polygons.size())]));
+      case 5: case 6: return Near(vertex ? vertex->m_point : onLattice);
+      case 7: return onLattice;
+      case 8: return OneIn(2) ? CFPPoint(special, onLattice.y) : CFPPoint(onLattice.x, special);
+      default: return CFPPoint(LatticeX(Uniform(-2, m_cells + 2)), LatticeY(Uniform(-2, m_cells + 2)));
+    }
+  }
+
+  // Degenerate, lattice-sized, or exactly the distance of a listed element,
+  // where only the strict comparison decides.
+  double AnyDistance(double elementDistance) {
+    const double kFixed[] = {0, DBL_TRUE_MIN, kEpsilon, 1e300, kInfinity, kNaN, -1};
+    switch (Below(6)) {
+      case 0: return kFixed[Below(std::size(kFixed))];
+      case 1: case 2: return m_lattice.step * Uniform(0, 3);
+      case 3: return elementDistance;
+      case 4: return std::nextafter(elementDistance, kInfinity);
+      default: return m_lattice.step;
+    }
+  }
+
+  // On or beside the edge's line: at an end, the middle, or somewhat past.
+  CFPPoint BesideEdge(const CEdge& edge) {
+    const CFPPoint a = static_cast<const CVertex*>(edge.m_pVertex1)->m_point;
+    const CFPPoint b = static_cast<const CVertex*>(edge.m_pVertex2)->m_point;
+    const double kAlong[] = {0, 0.5, 1, Uniform(-0.2, 1.2)};
+    const double t = kAlong[Below(std::size(kAlong))];
+    const CFPPoint onLine(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t);
+    const double spread = m_lattice.step;
+    return OneIn(2) ? Near(onLine) : CFPPoint(onLine.x + Uniform(-1, 1) * spread, onLine.y + Uniform(-1, 1) * spread);
+  }
+
+  void Step() {
+    CFPPolygon* polygon = m_polygons[Below(m_polygons.size())].get();
+    CVertex* vertex = Pick(m_topology.Vertices());
+    CVertex* other = Pick(m_topology.Vertices());
+    CEdge* edge = Pick(m_topology.Edges());
+    const CFPPoint pt = AnyPoint();
+    const std::size_t roll = Below(100);
+    if (roll < 30 || vertex == nullptr) {
+      // Mostly a corner of the polygon, as a host builds a topology.
+      const CFPPoint corner = CornerOf(*polygon);
+      m_topology.AddVertex(OneIn(3) ? pt : OneIn(3) ? Near(corner) : corner, polygon);
+    } else if (roll < 34) {
+      // Without a test, so that several vertices can share one position.
+      m_topology.AppendVertex(std::make_unique<CVertex>(OneIn(2) ? other->m_point : pt));
+    } else if (roll < 40) {
+      if (m_topology.CanDelete(vertex)) m_topology.DeleteVertex(vertex);
+    } else if (roll < 48) {
+      const CFPPoint at = vertex->m_point;
+      const double reach = 0.6 * m_lattice.step;
+      const CFPPoint targets[] = {Near(at), other->m_point, pt,
+                                  CFPPoint(at.x + Uniform(-reach, reach), at.y + Uniform(-reach, reach))};
+      m_topology.Move(vertex, targets[Below(std::size(targets))]);
+    } else if (roll < 62) {
+      m_topology.NearestVertex(pt, AnyDistance(other->distance(pt)));
+    } else if (roll < 76 || edge == nullptr) {
+      // New pairs, a vertex with itself, or the ends of a listed edge in
+      // either order.
+      if (edge && OneIn(3)) {
+        vertex = edge->m_pVertex1;
+        other = edge->m_pVertex2;
+        if (OneIn(2)) std::swap(vertex, other);
+      }
+      m_topology.AddEdge(vertex, OneIn(8) ? vertex : other, polygon);
+    } else if (roll < 80) {
+      m_topology.SetEnd(edge, OneIn(2), other);
+    } else if (roll < 92) {
+      const CFPPoint near = OneIn(2) ? BesideEdge(*edge) : pt;
+      m_topology.NearestEdge(near, AnyDistance(edge->distance(near)));
+    } else if (roll < 94) {
+      // As a host splits a side: the new vertex joins the list as it is.
+      if (std::unique_ptr<CVertex> made{edge->CreateVertex(BesideEdge(*edge))}) {
+        m_topology.KeepWithNeighbours({made.get(), edge->m_pVertex1, edge->m_pVertex2});
+        m_topology.AppendVertex(std::move(made));
+      }
+    } else if (OneIn(2)) {
+      m_topology.IterateVertices(Below(m_topology.Vertices().size() + 2));
+    } else {
+      m_topology.IterateEdges(Below(m_topology.Edges().size() + 2));
+    }
+  }
+
+  std::mt19937_64 m_random;
+  Lattice m_lattice{};
+  std::size_t m_cells = 1;
+  std::size_t m_longestEpoch = 4096;
+  // Declared before the topology, so that they outlive its links.
+  std::vector<std::unique_ptr<CFPPolygon>> m_polygons;
+  CheckedTopology m_topology;
+};
+
+std::size_t OperationsToRun() {
+  const char* setting = std::getenv("FPGEOM_INDEX_OPERATIONS");
+  return setting ? std::strtoull(setting, nullptr, 10) : 60000;
+}
+
+}  // namespace
+
+TEST(TopologyIndex, RandomEditsAndLookUpsAgreeWithTheWalkInAnswerOrderAndCursor) {
+  const std::size_t operations = OperationsToRun();
+  Outcomes seen;
+  for (const std::uint64_t seed : {1, 2, 3, 4}) {
+    RandomWorkload workload(seed);
+    workload.Run(operations / 4);
+    if (!workload.Topology().Agrees()) return;
+    for (const auto& [outcome, count] : workload.Topology().Seen()) seen[outcome] += count;
+  }
+  // Agreeing proves little unless the mix reached every kind of answer,
+  // which a run of a thousand operations or more does.
+  if (operations < 1000) return;
+  for (const char* outcome : {"vertex found", "vertex made", "vertex deleted", "move made", "move refused",
+                              "nearest vertex", "edge found", "edge made", "nearest edge"}) {
+    EXPECT_GT(seen[outcome], 0u) << outcome;
+  }
+}
+
+// A map of square cells built as a host builds it, four corners and four
+// sides per cell, then edited through the look-ups: corners picked near a
+// point and dragged, sides picked near a point and split, corners added again.
+TEST(TopologyIndex, AGridMapBuiltDraggedAndSplitAsAHostDoesAgreesWithTheWalk) {
+  constexpr std::size_t kCells = 12;
+  constexpr double kSide = 10;
+  std::mt19937_64 random(7);
+  const auto uniform = [&random](double low, double high) { return low + (high - low) * (random() >> 11) * 0x1p-53; };
+  const auto gridPoint = [&random] {
+    return CFPPoint(kSide * double(random() % (kCells + 1)), kSide * double(random() % (kCells + 1)));
+  };
+  std::vector<std::unique_ptr<CFPPolygon>> cells;  // outlive the topology's links
+  CheckedTopology topology("grid map");
+  for (std::size_t i = 0; i < kCells; ++i) {
+    for (std::size_t j = 0; j < kCells && topology.Agrees(); ++j) {
+      CFPPolygon* cell = cells.emplace_back(std::make_unique<CFPPolygon>()).get();
+      const CFPPoint ring[] = {CFPPoint(kSide * i, kSide * j), CFPPoint(kSide * i, kSide * (j + 1)),
+                               CFPPoint(kSide * (i + 1), kSide * (j + 1)), CFPPoint(kSide * (i + 1), kSide * j)};
+      CVertex* corners[4];
+      for (int k = 0; k < 4; ++k) {
+        cell->AddTailNode(ring[k]);
+        corners[k] = topology.AddVertex(ring[k], cell);
+      }
+      for (int k = 0; k < 4; ++k) {
+        topology.AddEdge(corners[k], corners[(k + 1) % 4], cell);
+        corners[k]->AddNeighbor(corners[(k + 1) % 4]);
+        corners[(k + 1) % 4]->AddNeighbor(corners[k]);
+      }
+    }
+  }
+  for (int drag = 0; drag < 1500 && topology.Agrees(); ++drag) {
+    const CFPPoint corner = gridPoint();
+    const CFPPoint pick(corner.x + uniform(-3, 3), corner.y + uniform(-3, 3));
+    if (CVertex* vertex = topology.NearestVertex(pick, kSide / 2)) {
+      const CFPPoint at = vertex->m_point;
+      topology.Move(vertex, drag % 7 == 0 ? gridPoint() : CFPPoint(at.x + uniform(-4, 4), at.y + uniform(-4, 4)));
+    }
+    CEdge* side = topology.NearestEdge(pick, kSide / 2);
+    std::unique_ptr<CVertex> middle(side && drag % 4 == 0 ? side->CreateVertex(pick) : nullptr);
+    if (middle != nullptr) {
+      CVertex* far = side->m_pVertex2;
+      CVertex* split = middle.get();
+      side->BeginIteration();
+      CFPPolygon* polygon = side->GetCurrentPoly();
+      topology.AppendVertex(std::move(middle));
+      topology.SetEnd(side, false, split);
+      topology.AddEdge(split, far, polygon);
+    }
+    const std::size_t i = std::size_t(corner.x / kSide) % kCells, j = std::size_t(corner.y / kSide) % kCells;
+    if (drag % 5 == 0) topology.AddVertex(corner, cells[i * kCells + j].get());
+  }
+  topology.CheckOrder();
+  EXPECT_GT(topology.Seen()["move made"], 0u);
+  EXPECT_GT(topology.Seen()["move refused"], 0u);
+}

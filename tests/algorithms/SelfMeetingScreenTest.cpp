@@ -55,6 +55,40 @@ CFPPolygon PolygonOf(const Points& points) {
   return polygon;
 }
 
+// The screened breakdown against the plain one on one ring, the cursor first
+// put on the node at start (at the end when start is out of range): the same
+// loops, bit for bit, and the cursor left on the same node.
+::testing::AssertionResult SameAsPlainBreakdown(const Points& points, int start) {
+  const CFPPolygon screened = PolygonOf(points);
+  const CFPPolygon plain = PolygonOf(points);
+  screened.BeginIteration(start);
+  plain.BeginIteration(start);
+  const auto screenedLoops = fpgeom::BreakdownLoops(screened);
+  const auto plainLoops = fpgeom::detail::PlainBreakdownLoops(plain);
+  if (PointsFromCursor(screened) != PointsFromCursor(plain) || screened.isPosValid() != plain.isPosValid()) {
+    return ::testing::AssertionFailure() << "the cursors differ";
+  }
+  if (screenedLoops.size() != plainLoops.size()) {
+    return ::testing::AssertionFailure() << screenedLoops.size() << " loops against " << plainLoops.size();
+  }
+  for (std::size_t loop = 0; loop < plainLoops.size(); ++loop) {
+    if (PointsOf(*screenedLoops[loop]) != PointsOf(*plainLoops[loop])) {
+      return ::testing::AssertionFailure() << "loop " << loop << " differs";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+Points Scaled(Points ring, int exponent) {
+  for (CFPPoint& point : ring) point = CFPPoint(std::ldexp(point.x, exponent), std::ldexp(point.y, exponent));
+  return ring;
+}
+
+Points Transposed(Points ring) {
+  for (CFPPoint& point : ring) point = CFPPoint(point.y, point.x);
+  return ring;
+}
+
 Points Regular(int count, double radius, double centreX, double centreY) {
   Points ring;
   for (int k = 0; k < count; ++k) {
@@ -111,26 +145,64 @@ TEST(SelfMeetingScreen, AgreesWithTestingEveryPairOnGeneratedRings) {
   EXPECT_GT(cleared * 10, simple * 9);
 }
 
-// The screened breakdown against the plain one: the same loops, bit for bit,
-// and the cursor left on the same node (it starts on a node chosen at random).
+// The screened breakdown against the plain one on generated rings, the
+// cursor starting on a node chosen by the case number.
 TEST(SelfMeetingScreen, ScreenedBreakdownGivesThePlainLoopsAndCursor) {
   ScreenCases cases(19700101);
   const std::uint64_t count = CaseCount(1000);
   for (std::uint64_t index = 0; index < count; ++index) {
     const Points points = cases.Next();
-    const CFPPolygon screened = PolygonOf(points);
-    const CFPPolygon plain = PolygonOf(points);
     const int start = static_cast<int>(index % (points.size() + 1));
-    screened.BeginIteration(start);
-    plain.BeginIteration(start);
-    const auto screenedLoops = fpgeom::BreakdownLoops(screened);
-    const auto plainLoops = fpgeom::detail::PlainBreakdownLoops(plain);
-    ASSERT_EQ(PointsFromCursor(screened), PointsFromCursor(plain)) << "case " << index;
-    ASSERT_EQ(screened.isPosValid(), plain.isPosValid()) << "case " << index;
-    ASSERT_EQ(screenedLoops.size(), plainLoops.size()) << "case " << index;
-    for (std::size_t loop = 0; loop < plainLoops.size(); ++loop) {
-      ASSERT_EQ(PointsOf(*screenedLoops[loop]), PointsOf(*plainLoops[loop])) << "case " << index;
-    }
+    ASSERT_TRUE(SameAsPlainBreakdown(points, start)) << "case " << index;
+  }
+}
+
+// A vertex one unit in the last place above a horizontal edge: IntersectSegments
+// reports the pair as meeting, though the two never touch. Every edge's
+// larger coordinate difference adds up to a mean of exactly 16, so the
+// proximity grid's cells are 16 wide and the vertex lies exactly on a row
+// boundary, with the edge just below it. Only the proximity margin puts the
+// two edges into one cell; the other searches never see them.
+Points VertexJustAboveAnEdgeOnACellBoundary() {
+  const double below = 16 - 0x1p-49;
+  return {{0, 0},      {32, 0},  {32, 32}, {21, 32}, {21, 16},  {19, 32},  {4, 32}, {4, below},
+          {28, below}, {31, 15}, {31, 2},  {2, 2},   {2, 24.5}, {1, 24.5}, {1, 1},  {0, 1}};
+}
+
+// In units of 2^-20: an edge of one unit's 2^-20 standing on (5, 2), and an
+// earlier edge that starts exactly above it at (5, 45) and ends at (45, 1),
+// some 29 units away from it. Against so short an edge the cross product falls
+// below the tolerance, and IntersectSegments' axis test reports the pair as
+// overlapping. The edges are far apart on the proximity grid and in
+// direction, so only the short-edge search finds them.
+Points ShortEdgeBelowTheStartOfAFarEdge() {
+  const Points ring = {{0, 0},   {10, 0},  {20, 0},  {30, 0},  {40, 0},  {50, 0},          {50, 10}, {50, 20}, {50, 30},
+                       {50, 40}, {50, 45}, {40, 45}, {30, 45}, {20, 45}, {10, 45},         {5, 45},  {45, 1},  {35, 1},
+                       {25, 1},  {15, 1},  {3, 1},   {3, 2},   {5, 2},   {5, 2 + 0x1p-20}, {3, 3},   {2, 3},   {2, 10},
+                       {2, 20},  {2, 30},  {2, 40},  {1, 40},  {1, 30},  {1, 20},          {1, 10},  {1, 0.5}};
+  return Scaled(ring, -20);
+}
+
+// Rings that meet themselves in one place only, found by one of the screen's
+// searches only through its margin: a screen with too small a margin clears
+// them, and the screened breakdown then differs from the plain one.
+TEST(SelfMeetingScreen, FindsMeetingsThatOnlyItsMarginsReveal) {
+  const struct {
+    const char* what;
+    Points ring;
+  } cases[] = {
+      {"vertex above an edge", VertexJustAboveAnEdgeOnACellBoundary()},
+      {"vertex beside an edge", Transposed(VertexJustAboveAnEdgeOnACellBoundary())},
+      {"vertex above an edge, small", Scaled(VertexJustAboveAnEdgeOnACellBoundary(), -10)},
+      {"vertex beside an edge, large", Scaled(Transposed(VertexJustAboveAnEdgeOnACellBoundary()), 40)},
+      {"short edge below a far edge", ShortEdgeBelowTheStartOfAFarEdge()},
+      {"short edge beside a far edge", Transposed(ShortEdgeBelowTheStartOfAFarEdge())},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(AnyNonAdjacentEdgesMeet(c.ring));
+    EXPECT_FALSE(ScreenClears(c.ring));
+    for (const int start : {0, 7, static_cast<int>(c.ring.size())}) EXPECT_TRUE(SameAsPlainBreakdown(c.ring, start));
   }
 }
 

@@ -99,7 +99,7 @@ double CellSize(const ScreenedRing& ring, double fattening) {
 
 }  // namespace
 
-bool NearbyPairsClear(const ScreenedRing& ring, CandidateTester& tester) {
+bool TestNearbyPairs(const ScreenedRing& ring, CandidateTester& tester) {
   const double fattening = 2 * ProximityMargin(ring.Extent());
   const double cellSize = CellSize(ring, fattening);
   // Cell numbers run from 0 to the extent's cells plus two (one each side
@@ -118,7 +118,7 @@ bool NearbyPairsClear(const ScreenedRing& ring, CandidateTester& tester) {
     while (end < entries.size() && grid.CellOf(entries[end]) == cell) ++end;
     for (std::size_t first = begin; first < end; ++first) {
       for (std::size_t second = first + 1; second < end; ++second) {
-        if (!tester.Clear(grid.EdgeOf(entries[first]), grid.EdgeOf(entries[second]))) return false;
+        if (!tester.Test(grid.EdgeOf(entries[first]), grid.EdgeOf(entries[second]))) return false;
       }
     }
     begin = end;

@@ -68,7 +68,7 @@ bool ByLowOffset(const OffsetRange& first, const OffsetRange& second) { return f
 // Pairs within one group; a pair of which neither edge lies in the group's
 // own bin belongs to the next group. Axis-parallel edges are kept apart, so
 // that a grid of collinear horizontal edges costs nothing here.
-bool GroupClear(std::vector<OffsetRange>& oblique, std::vector<OffsetRange>& axisParallel, double margin,
+bool TestGroup(std::vector<OffsetRange>& oblique, std::vector<OffsetRange>& axisParallel, double margin,
                 CandidateTester& tester) {
   const auto ownsPair = [](const OffsetRange& first, const OffsetRange& second) {
     return first.inOwnBin || second.inOwnBin;
@@ -77,7 +77,7 @@ bool GroupClear(std::vector<OffsetRange>& oblique, std::vector<OffsetRange>& axi
   std::sort(axisParallel.begin(), axisParallel.end(), ByLowOffset);
   for (std::size_t i = 0; i < oblique.size(); ++i) {
     for (std::size_t j = i + 1; j < oblique.size() && oblique[j].low <= oblique[i].high + margin; ++j) {
-      if (ownsPair(oblique[i], oblique[j]) && !tester.Clear(oblique[i].edge, oblique[j].edge)) return false;
+      if (ownsPair(oblique[i], oblique[j]) && !tester.Test(oblique[i].edge, oblique[j].edge)) return false;
     }
   }
   double widestAxisParallel = 0.0;
@@ -87,7 +87,7 @@ bool GroupClear(std::vector<OffsetRange>& oblique, std::vector<OffsetRange>& axi
     auto other = std::lower_bound(axisParallel.begin(), axisParallel.end(), probe, ByLowOffset);
     for (; other != axisParallel.end() && other->low <= range.high + margin; ++other) {
       const bool near = range.low <= other->high + margin;
-      if (near && ownsPair(range, *other) && !tester.Clear(range.edge, other->edge)) return false;
+      if (near && ownsPair(range, *other) && !tester.Test(range.edge, other->edge)) return false;
     }
   }
   // Two axis-parallel edges in one group run along the same axis (their
@@ -99,7 +99,7 @@ bool GroupClear(std::vector<OffsetRange>& oblique, std::vector<OffsetRange>& axi
 
 }  // namespace
 
-bool NearlyCollinearPairsClear(const ScreenedRing& ring, CandidateTester& tester) {
+bool TestNearlyCollinearPairs(const ScreenedRing& ring, CandidateTester& tester) {
   const std::vector<BinnedEdge> binned = BinByDirection(ring);
   const double margin = LineOffsetMargin(ring.Extent());
   // Runs of one bin, as [begin, end) into binned.
@@ -132,7 +132,7 @@ bool NearlyCollinearPairsClear(const ScreenedRing& ring, CandidateTester& tester
     };
     add(run, true);
     if (nextBinFilled) add(nextRun, false);
-    if (!GroupClear(oblique, axisParallel, margin, tester)) return false;
+    if (!TestGroup(oblique, axisParallel, margin, tester)) return false;
   }
   return true;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/frame/List.h"
 #include "fpgeom/values/FPPoint.h"
 
@@ -44,30 +45,33 @@ class ScreenedRing {
   double m_extent;
 };
 
-// Tests candidate pairs with IntersectSegments until one meets or the budget
-// of tests runs out; either way the screen cannot clear the ring.
+// Tests candidate pairs with IntersectSegments within a budget of tests and
+// keeps those that meet.
 class CandidateTester {
  public:
   CandidateTester(const ScreenedRing& ring, std::uint64_t budget) : m_ring(ring), m_budget(budget) {}
 
-  // Tests the pair unless the edges are adjacent; false when the screen must
-  // stop: the pair meets or the budget is spent.
-  bool Clear(std::size_t first, std::size_t second);
+  // Tests the pair unless the edges are adjacent; false when the budget is
+  // spent and the screen must give up.
+  bool Test(std::size_t first, std::size_t second);
+  // The pairs that met, sorted and each once.
+  std::vector<EdgePair> TakeMeetingPairs();
 
  private:
   const ScreenedRing& m_ring;
   std::uint64_t m_budget;
+  std::vector<EdgePair> m_meeting;
 };
 
 // The three searches. Each hands every pair it cannot rule out to the tester
-// and returns false as soon as the tester says stop (or it declines).
+// and returns false as soon as the tester gives up (or it declines).
 
 // Pairs whose segments come within the proximity margin of each other.
-bool NearbyPairsClear(const ScreenedRing& ring, CandidateTester& tester);
+bool TestNearbyPairs(const ScreenedRing& ring, CandidateTester& tester);
 // Nearly parallel pairs on nearly one line, however far apart.
-bool NearlyCollinearPairsClear(const ScreenedRing& ring, CandidateTester& tester);
+bool TestNearlyCollinearPairs(const ScreenedRing& ring, CandidateTester& tester);
 // Pairs whose later edge is shorter than the rounding scale.
-bool ShortEdgePairsClear(const ScreenedRing& ring, CandidateTester& tester);
+bool TestShortEdgePairs(const ScreenedRing& ring, CandidateTester& tester);
 
 // The margins, all derived in SelfMeetingScreen.cpp.
 double ProximityMargin(double extent);

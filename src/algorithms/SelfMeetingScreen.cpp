@@ -108,7 +108,7 @@ bool ScreenedRing::Adjacent(std::size_t first, std::size_t second) const {
   return high == low || high == low + 1 || (low == 0 && high + 1 == m_points.size());
 }
 
-bool CandidateTester::Clear(std::size_t first, std::size_t second) {
+bool CandidateTester::Test(std::size_t first, std::size_t second) {
   if (m_ring.Adjacent(first, second)) return true;
   if (m_budget == 0) return false;
   --m_budget;
@@ -118,15 +118,31 @@ bool CandidateTester::Clear(std::size_t first, std::size_t second) {
   CFPPoint meeting;
   const INTERSECT_TYPE type =
       IntersectSegments(m_ring.Start(earlier), m_ring.End(earlier), m_ring.Start(later), m_ring.End(later), meeting);
-  return type != INTERSECT_POINT && type != INTERSECT_OVERLAP;
+  if (type == INTERSECT_POINT || type == INTERSECT_OVERLAP) m_meeting.push_back({earlier, later});
+  return true;
+}
+
+std::vector<EdgePair> CandidateTester::TakeMeetingPairs() {
+  // Pairs that share several cells or searches were tested more than once.
+  std::sort(m_meeting.begin(), m_meeting.end());
+  m_meeting.erase(std::unique(m_meeting.begin(), m_meeting.end()), m_meeting.end());
+  return std::move(m_meeting);
+}
+
+std::optional<std::vector<EdgePair>> MeetingEdgePairs(const PointRing& ring) {
+  const std::optional<ScreenedRing> screened = ScreenedRing::From(ring);
+  if (!screened) return std::nullopt;
+  CandidateTester tester(*screened, TestBudget(screened->EdgeCount()));
+  if (!TestShortEdgePairs(*screened, tester) || !TestNearlyCollinearPairs(*screened, tester) ||
+      !TestNearbyPairs(*screened, tester)) {
+    return std::nullopt;
+  }
+  return tester.TakeMeetingPairs();
 }
 
 bool MeetsItselfNowhere(const PointRing& ring) {
-  const std::optional<ScreenedRing> screened = ScreenedRing::From(ring);
-  if (!screened) return false;
-  CandidateTester tester(*screened, TestBudget(screened->EdgeCount()));
-  return ShortEdgePairsClear(*screened, tester) && NearlyCollinearPairsClear(*screened, tester) &&
-         NearbyPairsClear(*screened, tester);
+  const std::optional<std::vector<EdgePair>> pairs = MeetingEdgePairs(ring);
+  return pairs && pairs->empty();
 }
 
 }  // namespace fpgeom::detail

@@ -13,6 +13,7 @@
 #include "algorithms/PlainBreakdown.h"
 #include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/polygon/FPPolygon.h"
+#include "values/PointTolerance.h"
 
 namespace {
 
@@ -32,12 +33,19 @@ std::uint64_t RunawayLimit(INT_PTR pointsOnEntry) {
   return 2 * n * n + 4 * n + 16;
 }
 
+// The equality of CFPPoint without the copy that its by-value argument costs
+// on every comparison of this quadratic search.
+bool SamePoint(const CFPPoint& first, const CFPPoint& second) {
+  return fpgeom::detail::WithinPointTolerance(first.x, second.x) &&
+         fpgeom::detail::WithinPointTolerance(first.y, second.y);
+}
+
 // The last node, searching back from the tail, whose point is the same as
 // point. A point is always the same as itself (even a NaN coordinate is not
 // "greater than the tolerance"), so the search stops at the node holding it.
 POSITION LastOccurrence(const Ring& ring, const CFPPoint& point) {
   POSITION position = ring.GetTailPosition();
-  while (ring.GetAt(position) != point) ring.GetPrev(position);
+  while (!SamePoint(ring.GetAt(position), point)) ring.GetPrev(position);
   return position;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "algorithms/RadixSort.h"
 #include "algorithms/ScreenedRing.h"
 
 namespace fpgeom::detail {
@@ -39,6 +40,7 @@ struct OffsetRange {
 // out (against them D is exactly 0).
 std::vector<BinnedEdge> BinByDirection(const ScreenedRing& ring) {
   std::vector<BinnedEdge> binned;
+  binned.reserve(ring.EdgeCount());
   for (std::size_t edge = 0; edge < ring.EdgeCount(); ++edge) {
     const double dx = ring.End(edge).x - ring.Start(edge).x;
     const double dy = ring.End(edge).y - ring.Start(edge).y;
@@ -49,14 +51,14 @@ std::vector<BinnedEdge> BinByDirection(const ScreenedRing& ring) {
     const auto bin = std::min(kDirectionBins - 1, static_cast<std::int64_t>(direction / kBinWidth));
     binned.push_back({std::max<std::int64_t>(bin, 0), edge});
   }
-  std::sort(binned.begin(), binned.end(),
-            [](const BinnedEdge& first, const BinnedEdge& second) { return first.bin < second.bin; });
+  RadixSort(binned, BitsBelow(static_cast<std::uint64_t>(kDirectionBins)),
+            [](const BinnedEdge& edge) { return static_cast<std::uint64_t>(edge.bin); });
   return binned;
 }
 
 OffsetRange OffsetsOf(const ScreenedRing& ring, std::size_t edge, double normalX, double normalY, bool inOwnBin) {
-  const CFPPoint& start = ring.LocalStart(edge);
-  const CFPPoint& end = ring.LocalEnd(edge);
+  const LocalPoint start = ring.LocalStart(edge);
+  const LocalPoint end = ring.LocalEnd(edge);
   const double first = start.x * normalX + start.y * normalY;
   const double second = end.x * normalX + end.y * normalY;
   const bool axisParallel = ring.Start(edge).y == ring.End(edge).y || ring.Start(edge).x == ring.End(edge).x;

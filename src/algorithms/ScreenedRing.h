@@ -15,6 +15,13 @@
 
 namespace fpgeom::detail {
 
+// A point relative to the lower left corner of the ring's bounding box: a
+// plain pair, cheap to make and to copy in the searches' loops.
+struct LocalPoint {
+  double x;
+  double y;
+};
+
 // Edge i runs from point i to point i + 1, the last one back to point 0.
 class ScreenedRing {
  public:
@@ -29,19 +36,21 @@ class ScreenedRing {
   // Relative to the lower left corner of the bounding box, so that rounding
   // scales with the ring's extent rather than with its distance from the
   // origin.
-  const CFPPoint& LocalStart(std::size_t edge) const { return m_local[edge]; }
-  const CFPPoint& LocalEnd(std::size_t edge) const { return m_local[Next(edge)]; }
+  LocalPoint LocalStart(std::size_t edge) const { return Local(m_points[edge]); }
+  LocalPoint LocalEnd(std::size_t edge) const { return Local(m_points[Next(edge)]); }
   // The larger side of the bounding box.
   double Extent() const { return m_extent; }
   // Edges that share a point: the breakdown never tests them.
   bool Adjacent(std::size_t first, std::size_t second) const;
 
  private:
-  ScreenedRing(std::vector<CFPPoint> points, std::vector<CFPPoint> local, double extent);
+  ScreenedRing(std::vector<CFPPoint> points, double left, double bottom, double extent);
   std::size_t Next(std::size_t edge) const { return edge + 1 == m_points.size() ? 0 : edge + 1; }
+  LocalPoint Local(const CFPPoint& point) const { return {point.x - m_left, point.y - m_bottom}; }
 
   std::vector<CFPPoint> m_points;
-  std::vector<CFPPoint> m_local;
+  double m_left;
+  double m_bottom;
   double m_extent;
 };
 

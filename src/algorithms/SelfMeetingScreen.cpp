@@ -93,14 +93,11 @@ std::optional<ScreenedRing> ScreenedRing::From(const CList<CFPPoint, const CFPPo
   }
   const double extent = std::max(right - left, top - bottom);
   if (!(extent > 0.0)) return std::nullopt;
-  std::vector<CFPPoint> local;
-  local.reserve(points.size());
-  for (const CFPPoint& point : points) local.emplace_back(point.x - left, point.y - bottom);
-  return ScreenedRing(std::move(points), std::move(local), extent);
+  return ScreenedRing(std::move(points), left, bottom, extent);
 }
 
-ScreenedRing::ScreenedRing(std::vector<CFPPoint> points, std::vector<CFPPoint> local, double extent)
-    : m_points(std::move(points)), m_local(std::move(local)), m_extent(extent) {}
+ScreenedRing::ScreenedRing(std::vector<CFPPoint> points, double left, double bottom, double extent)
+    : m_points(std::move(points)), m_left(left), m_bottom(bottom), m_extent(extent) {}
 
 bool ScreenedRing::Adjacent(std::size_t first, std::size_t second) const {
   const std::size_t low = std::min(first, second);

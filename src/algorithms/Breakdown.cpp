@@ -8,17 +8,16 @@
 #include <optional>
 #include <vector>
 
+#include "algorithms/LoopCutting.h"
 #include "algorithms/LoopListOwner.h"
 #include "algorithms/MeetingPoints.h"
 #include "algorithms/PlainBreakdown.h"
 #include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/polygon/FPPolygon.h"
-#include "values/PointTolerance.h"
 
 namespace {
 
 using Ring = CList<CFPPoint, const CFPPoint&>;
-using fpgeom::detail::After;
 using fpgeom::detail::EdgePair;
 using fpgeom::detail::LoopList;
 using fpgeom::detail::OwnedLoopList;
@@ -33,42 +32,6 @@ std::uint64_t RunawayLimit(INT_PTR pointsOnEntry) {
   return 2 * n * n + 4 * n + 16;
 }
 
-// The equality of CFPPoint without the copy that its by-value argument costs
-// on every comparison of this quadratic search.
-bool SamePoint(const CFPPoint& first, const CFPPoint& second) {
-  return fpgeom::detail::WithinPointTolerance(first.x, second.x) &&
-         fpgeom::detail::WithinPointTolerance(first.y, second.y);
-}
-
-// The last node, searching back from the tail, whose point is the same as
-// point. A point is always the same as itself (even a NaN coordinate is not
-// "greater than the tolerance"), so the search stops at the node holding it.
-POSITION LastOccurrence(const Ring& ring, const CFPPoint& point) {
-  POSITION position = ring.GetTailPosition();
-  while (!SamePoint(ring.GetAt(position), point)) ring.GetPrev(position);
-  return position;
-}
-
-// Phase 2: each loop starts at the head of what is left and jumps, at every
-// repeated point, past the stretch that leads back to it; the stretches stay
-// in the ring and become the later loops. Empties the ring.
-OwnedLoopList CutIntoLoops(Ring& ring) {
-  OwnedLoopList loops(new LoopList(10));
-  while (!ring.IsEmpty()) {
-    auto loop = std::make_unique<CFPPolygon>();
-    for (POSITION node = ring.GetHeadPosition(); node != nullptr;) {
-      const CFPPoint point = ring.GetAt(node);
-      loop->AddTailNode(point);
-      const POSITION next = After(ring, LastOccurrence(ring, point));
-      ring.RemoveAt(node);
-      node = next;
-    }
-    loops->AddTail(loop.get());
-    loop.release();
-  }
-  return loops;
-}
-
 // A working copy of the ring, edited in place by both phases.
 class WorkingRing : public CFPPolygon {
  public:
@@ -77,16 +40,26 @@ class WorkingRing : public CFPPolygon {
   Ring& Points() { return m_points; }
 };
 
-// Both phases on a copy of a ring of at least three points; phase 1 tests
-// only the screen's pairs of the ring's own edges when they are given.
-OwnedLoopList BreakDownCopy(const CFPPolygon& polygon, const std::vector<EdgePair>* meetingPairs) {
+// Both phases of the plain algorithm on a copy of a ring of at least three
+// points.
+OwnedLoopList BreakDownPlainly(const CFPPolygon& polygon) {
+  WorkingRing working(polygon);
+  Ring& ring = working.Points();
+  if (!fpgeom::detail::MarkMeetingPoints(ring, RunawayLimit(ring.GetCount()))) return nullptr;
+  return fpgeom::detail::CutIntoLoops(ring);
+}
+
+// The same loops for a ring that the screen has looked at: phase 1 tests only
+// the screen's pairs of the ring's own edges when it found them, and phase 2
+// looks up repeated points in an index.
+OwnedLoopList BreakDownScreened(const CFPPolygon& polygon, const std::optional<std::vector<EdgePair>>& meetingPairs) {
   WorkingRing working(polygon);
   Ring& ring = working.Points();
   const std::uint64_t pointLimit = RunawayLimit(ring.GetCount());
-  const bool met = meetingPairs != nullptr ? fpgeom::detail::MarkMeetingPoints(ring, pointLimit, *meetingPairs)
-                                           : fpgeom::detail::MarkMeetingPoints(ring, pointLimit);
+  const bool met = meetingPairs ? fpgeom::detail::MarkMeetingPoints(ring, pointLimit, *meetingPairs)
+                                : fpgeom::detail::MarkMeetingPoints(ring, pointLimit);
   if (!met) return nullptr;
-  return CutIntoLoops(ring);
+  return fpgeom::detail::CutIntoLoopsByIndex(ring);
 }
 
 std::vector<std::unique_ptr<CFPPolygon>> TakeLoops(OwnedLoopList list) {
@@ -110,13 +83,13 @@ void fpgeom::detail::LoopListDeleter::operator()(LoopList* loops) const {
 
 std::vector<std::unique_ptr<CFPPolygon>> fpgeom::detail::PlainBreakdownLoops(const CFPPolygon& polygon) {
   if (polygon.getCount() < 3) return {};
-  return TakeLoops(BreakDownCopy(polygon, nullptr));
+  return TakeLoops(BreakDownPlainly(polygon));
 }
 
 CFPPolygon::LoopList* CFPPolygon::Breakdown() const {
   const INT_PTR pointsOnEntry = m_points.GetCount();
   if (pointsOnEntry < 3) return nullptr;
-  if (pointsOnEntry < kFewestScreenedPoints) return BreakDownCopy(*this, nullptr).release();
+  if (pointsOnEntry < kFewestScreenedPoints) return BreakDownPlainly(*this).release();
   const std::optional<std::vector<EdgePair>> meetingPairs = fpgeom::detail::MeetingEdgePairs(m_points);
   // A ring without meeting pairs would give the plain path no meeting point:
   // it would copy the ring, which leaves the cursor at the end, and return
@@ -125,7 +98,7 @@ CFPPolygon::LoopList* CFPPolygon::Breakdown() const {
     m_pos = nullptr;
     return nullptr;
   }
-  return BreakDownCopy(*this, meetingPairs ? &*meetingPairs : nullptr).release();
+  return BreakDownScreened(*this, meetingPairs).release();
 }
 
 std::vector<std::unique_ptr<CFPPolygon>> fpgeom::BreakdownLoops(const CFPPolygon& polygon) {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <random>
+#include <utility>
 #include <vector>
 
 #include "algorithms/PlainBreakdown.h"
@@ -176,6 +178,68 @@ TEST(SelfMeetingScreen, ScreenedBreakdownGivesThePlainLoopsAndCursor) {
     const Points points = cases.Next();
     const int start = static_cast<int>(index % (points.size() + 1));
     ASSERT_TRUE(SameAsPlainBreakdown(points, start)) << "case " << index;
+  }
+}
+
+// A regular ring with four pairs of neighbouring points exchanged: four
+// small crossings among many whole edges.
+Points CrossingRing(int count, double offset) {
+  Points ring = Regular(count, 1000, offset, offset);
+  for (int quarter = 0; quarter < 4; ++quarter) std::swap(ring[quarter * count / 4], ring[quarter * count / 4 + 1]);
+  return ring;
+}
+
+// The polygram that joins every step-th of count points on a circle: each
+// edge crosses many others.
+Points Polygram(int count, int step) {
+  const Points circle = Regular(count, 1, 0, 0);
+  Points ring;
+  for (int k = 0; k < count; ++k) ring.push_back(circle[static_cast<std::size_t>(k * step % count)]);
+  return ring;
+}
+
+// Petals that all pass through the centre, whose copies are moved by less
+// than the point tolerance, so that they are the same point from
+// neighbouring places.
+Points Flower(int petals) {
+  Points ring;
+  for (int petal = 0; petal < petals; ++petal) {
+    const double nudge = std::ldexp(petal % 2 == 0 ? 1.0 : -1.0, -25 - petal % 3);
+    ring.emplace_back(nudge, -nudge);
+    const double angle = 6.283185307179586 * petal / petals;
+    for (int k = 1; k <= 4; ++k) {
+      const double spread = angle + 0.3 * (k - 2.5);
+      ring.emplace_back(std::cos(spread) * (1 + k % 2), std::sin(spread) * (1 + k % 2));
+    }
+  }
+  return ring;
+}
+
+Points LatticeRing(int count, int size, std::uint64_t seed) {
+  std::mt19937_64 random(seed);
+  std::uniform_int_distribution<int> coordinate(0, size);
+  Points ring;
+  for (int k = 0; k < count; ++k) ring.emplace_back(coordinate(random), coordinate(random));
+  return ring;
+}
+
+// Larger rings than the generated ones, whose breakdowns sweep many whole
+// edges past regions that received points and cut loops at many repeated
+// points.
+TEST(SelfMeetingScreen, ScreenedBreakdownGivesThePlainLoopsOfLargeRings) {
+  const struct {
+    const char* what;
+    Points ring;
+  } cases[] = {
+      {"crossing ring", CrossingRing(1000, 500)},
+      {"crossing ring beyond the indexed coordinates", CrossingRing(200, 0x1p45)},
+      {"polygram", Polygram(89, 35)},
+      {"flower", Flower(12)},
+      {"lattice ring", LatticeRing(150, 12, 7)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const int start : {0, static_cast<int>(c.ring.size() / 2)}) EXPECT_TRUE(SameAsPlainBreakdown(c.ring, start));
   }
 }
 

@@ -69,7 +69,10 @@ class CandidateTester {
  private:
   const ScreenedRing& m_ring;
   std::uint64_t m_budget;
-  std::vector<EdgePair> m_meeting;
+  // Where IntersectSegments puts a meeting point, which the screen ignores;
+  // kept across tests rather than made for each.
+  CFPPoint m_meeting;
+  std::vector<EdgePair> m_meetingPairs;
 };
 
 // The three searches. Each hands every pair it cannot rule out to the tester

@@ -112,18 +112,17 @@ bool CandidateTester::Test(std::size_t first, std::size_t second) {
   // As the breakdown calls it: the earlier edge first.
   const std::size_t earlier = std::min(first, second);
   const std::size_t later = std::max(first, second);
-  CFPPoint meeting;
   const INTERSECT_TYPE type =
-      IntersectSegments(m_ring.Start(earlier), m_ring.End(earlier), m_ring.Start(later), m_ring.End(later), meeting);
-  if (type == INTERSECT_POINT || type == INTERSECT_OVERLAP) m_meeting.push_back({earlier, later});
+      IntersectSegments(m_ring.Start(earlier), m_ring.End(earlier), m_ring.Start(later), m_ring.End(later), m_meeting);
+  if (type == INTERSECT_POINT || type == INTERSECT_OVERLAP) m_meetingPairs.push_back({earlier, later});
   return true;
 }
 
 std::vector<EdgePair> CandidateTester::TakeMeetingPairs() {
   // Pairs that share several cells or searches were tested more than once.
-  std::sort(m_meeting.begin(), m_meeting.end());
-  m_meeting.erase(std::unique(m_meeting.begin(), m_meeting.end()), m_meeting.end());
-  return std::move(m_meeting);
+  std::sort(m_meetingPairs.begin(), m_meetingPairs.end());
+  m_meetingPairs.erase(std::unique(m_meetingPairs.begin(), m_meetingPairs.end()), m_meetingPairs.end());
+  return std::move(m_meetingPairs);
 }
 
 std::optional<std::vector<EdgePair>> MeetingEdgePairs(const PointRing& ring) {

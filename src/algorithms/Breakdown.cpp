@@ -4,7 +4,9 @@
 // the loops' unsigned areas.
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -73,6 +75,35 @@ std::vector<std::unique_ptr<CFPPolygon>> TakeLoops(OwnedLoopList list) {
 
 // Below this many points testing every pair costs less than screening.
 constexpr INT_PTR kFewestScreenedPoints = 16;
+// From this many points on, a ring found to meet itself nowhere is kept, so
+// that asking again costs a comparison instead of a screen.
+constexpr INT_PTR kFewestRememberedPoints = 64;
+
+bool SameBits(const CFPPoint& a, const CFPPoint& b) {
+  return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
+}
+
+bool IsRemembered(const std::vector<CFPPoint>& remembered, const Ring& ring) {
+  if (remembered.size() != static_cast<std::size_t>(ring.GetCount())) return false;
+  auto next = remembered.begin();
+  for (POSITION position = ring.GetHeadPosition(); position != nullptr;) {
+    if (!SameBits(ring.GetNext(position), *next++)) return false;
+  }
+  return true;
+}
+
+// Keeps a copy of the ring, or none when there is no memory for it: the copy
+// only saves time.
+void Remember(std::vector<CFPPoint>& remembered, const Ring& ring) noexcept {
+  try {
+    std::vector<CFPPoint> copy;
+    copy.reserve(static_cast<std::size_t>(ring.GetCount()));
+    for (POSITION position = ring.GetHeadPosition(); position != nullptr;) copy.push_back(ring.GetNext(position));
+    remembered.swap(copy);
+  } catch (const std::bad_alloc&) {
+    // Nothing kept: the next breakdown searches again.
+  }
+}
 
 }  // namespace
 
@@ -90,11 +121,18 @@ CFPPolygon::LoopList* CFPPolygon::Breakdown() const {
   const INT_PTR pointsOnEntry = m_points.GetCount();
   if (pointsOnEntry < 3) return nullptr;
   if (pointsOnEntry < kFewestScreenedPoints) return BreakDownPlainly(*this).release();
-  const std::optional<std::vector<EdgePair>> meetingPairs = fpgeom::detail::MeetingEdgePairs(m_points);
   // A ring without meeting pairs would give the plain path no meeting point:
   // it would copy the ring, which leaves the cursor at the end, and return
   // null.
+  if (IsRemembered(m_meetsItselfNowhere, m_points)) {
+    m_pos = nullptr;
+    return nullptr;
+  }
+  // The ring has changed since it was kept, if it was.
+  std::vector<CFPPoint>().swap(m_meetsItselfNowhere);
+  const std::optional<std::vector<EdgePair>> meetingPairs = fpgeom::detail::MeetingEdgePairs(m_points);
   if (meetingPairs && meetingPairs->empty()) {
+    if (pointsOnEntry >= kFewestRememberedPoints) Remember(m_meetsItselfNowhere, m_points);
     m_pos = nullptr;
     return nullptr;
   }

@@ -36,6 +36,11 @@ using Outcomes = std::map<std::string, std::size_t>;
 // Receives the description of the first disagreement.
 using Report = std::function<void(const std::string& failure)>;
 
+// Whether each operation is described as it begins, for the report, or
+// only numbered: describing costs more than checking, which matters where
+// a failing run can be repeated with descriptions.
+enum class Narration { kDescribeEachStep, kNumberSteps };
+
 // A move takes the new point as given or keeps the old one, so positions
 // compare by their bits: -0 against 0 and NaN against NaN count too.
 inline bool SamePoint(const CFPPoint& a, const CFPPoint& b) {
@@ -105,7 +110,8 @@ struct WalkModel {
 // trusted and Agrees() stays false.
 class CheckedTopology {
  public:
-  CheckedTopology(std::string run, Report report) : m_run(std::move(run)), m_report(std::move(report)) {}
+  CheckedTopology(std::string run, Report report, Narration narration = Narration::kDescribeEachStep)
+      : m_run(std::move(run)), m_report(std::move(report)), m_narration(narration) {}
   CheckedTopology(const CheckedTopology&) = delete;
   CheckedTopology& operator=(const CheckedTopology&) = delete;
   ~CheckedTopology() {
@@ -119,7 +125,7 @@ class CheckedTopology {
   const std::vector<CEdge*>& Edges() const { return m_edgeWalk.order; }
 
   CVertex* AddVertex(const CFPPoint& pt, CFPPolygon* polygon) {
-    Begin("AddVertex" + Format(pt));
+    Begin([&] { return "AddVertex" + Format(pt); });
     CVertex* found = m_vertexWalk.FindFirst([&pt](const CVertex* vertex) {
       return std::fabs(vertex->m_point.x - pt.x) <= kPointEpsilon && std::fabs(vertex->m_point.y - pt.y) <= kPointEpsilon;
     });
@@ -136,7 +142,7 @@ class CheckedTopology {
   }
 
   void AppendVertex(std::unique_ptr<CVertex> vertex) {
-    Begin("AddVertex(new vertex " + Where(*vertex) + ")");
+    Begin([&] { return "AddVertex(new vertex " + Where(*vertex) + ")"; });
     m_vertices.AddVertex(vertex.get());
     m_vertexWalk.order.push_back(vertex.release());
     CheckCursors();
@@ -157,7 +163,7 @@ class CheckedTopology {
 
   // Only a cursor that designated the vertex moves, to the end.
   void DeleteVertex(CVertex* vertex) {
-    Begin("DeleteVertex of " + m_vertexWalk.Describe(vertex));
+    Begin([&] { return "DeleteVertex of " + m_vertexWalk.Describe(vertex); });
     m_vertices.DeleteVertex(vertex);
     m_vertexWalk.order.erase(std::find(m_vertexWalk.order.begin(), m_vertexWalk.order.end(), vertex));
     if (m_vertexWalk.cursor == vertex) m_vertexWalk.cursor = nullptr;
@@ -168,7 +174,7 @@ class CheckedTopology {
   // The move is the library's own: only its report is checked, against the
   // position that the vertex has afterwards.
   void Move(CVertex* vertex, const CFPPoint& to) {
-    Begin("change of " + m_vertexWalk.Describe(vertex) + " to " + Format(to));
+    Begin([&] { return "change of " + m_vertexWalk.Describe(vertex) + " to " + Format(to); });
     const CFPPoint from = vertex->m_point;
     const int moved = vertex->change(to);
     const CFPPoint now = vertex->m_point;
@@ -180,17 +186,17 @@ class CheckedTopology {
   }
 
   CVertex* NearestVertex(const CFPPoint& pt, double maxDistance) {
-    Begin("CVertexList::GetNearest" + Format(pt) + " within " + Format(maxDistance));
+    Begin([&] { return "CVertexList::GetNearest" + Format(pt) + " within " + Format(maxDistance); });
     return CheckNearest(m_vertices, m_vertexWalk, pt, maxDistance, "nearest vertex");
   }
 
   CEdge* NearestEdge(const CFPPoint& pt, double maxDistance) {
-    Begin("CEdgeList::GetNearest" + Format(pt) + " within " + Format(maxDistance));
+    Begin([&] { return "CEdgeList::GetNearest" + Format(pt) + " within " + Format(maxDistance); });
     return CheckNearest(m_edges, m_edgeWalk, pt, maxDistance, "nearest edge");
   }
 
   void AddEdge(CVertex* first, CVertex* second, CFPPolygon* polygon) {
-    Begin("AddEdge(" + m_vertexWalk.Describe(first) + ", " + m_vertexWalk.Describe(second) + ")");
+    Begin([&] { return "AddEdge(" + m_vertexWalk.Describe(first) + ", " + m_vertexWalk.Describe(second) + ")"; });
     const CEdge* found = m_edgeWalk.FindFirst([first, second](const CEdge* edge) {
       const CVertex* end1 = edge->m_pVertex1;
       const CVertex* end2 = edge->m_pVertex2;
@@ -201,7 +207,7 @@ class CheckedTopology {
     // A walk that ends at the end leaves the same cursor whether it matched
     // the last edge or made a new one: then the list itself tells.
     if (!CheckCursors() || m_edgeWalk.cursor != nullptr) return;
-    const std::vector<CEdge*> listed = EdgesOf(m_edges);
+    const std::vector<CEdge*>& listed = ReadEdges();
     if (found == nullptr) {
       CEdge* made = listed.size() > Edges().size() ? listed.back() : nullptr;
       if (made == nullptr || m_edgeWalk.Lists(made) || made->m_pVertex1 != first || made->m_pVertex2 != second) {
@@ -213,8 +219,10 @@ class CheckedTopology {
   }
 
   void SetEnd(CEdge* edge, bool first, CVertex* vertex) {
-    Begin(std::string(first ? "m_pVertex1" : "m_pVertex2") + " of " + m_edgeWalk.Describe(edge) + " := " +
-          m_vertexWalk.Describe(vertex));
+    Begin([&] {
+      return std::string(first ? "m_pVertex1" : "m_pVertex2") + " of " + m_edgeWalk.Describe(edge) + " := " +
+             m_vertexWalk.Describe(vertex);
+    });
     (first ? edge->m_pVertex1 : edge->m_pVertex2) = vertex;
     CheckCursors();
   }
@@ -224,13 +232,13 @@ class CheckedTopology {
 
   void CheckOrder() {
     if (!Agrees()) return;
-    Begin("reading both lists whole");
+    Begin([] { return "reading both lists whole"; });
     CompareOrder("vertex list", m_vertexWalk, VerticesOf(m_vertices));
     CompareOrder("edge list", m_edgeWalk, EdgesOf(m_edges));
   }
 
   void Empty() {
-    Begin("Empty");
+    Begin([] { return "Empty"; });
     m_edges.Empty();
     m_vertices.Empty();
     m_vertexWalk = {};
@@ -247,16 +255,18 @@ class CheckedTopology {
   static CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
   static CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
 
-  void Begin(std::string operation) {
+  template <class Describe>
+  void Begin(Describe&& describe) {
     ++m_step;
-    m_operation = std::move(operation);
+    if (m_narration == Narration::kDescribeEachStep) m_operation = describe();
   }
 
   void Fail(const std::string& what, const std::string& byWalk, const std::string& byList) {
     if (m_failed) return;
     m_failed = true;
-    m_report(m_run + ", step " + std::to_string(m_step) + ", " + m_operation + ": " + what + ": the walk gives " +
-             byWalk + ", the list gives " + byList);
+    const std::string operation = m_narration == Narration::kDescribeEachStep ? ", " + m_operation : "";
+    m_report(m_run + ", step " + std::to_string(m_step) + operation + ": " + what + ": the walk gives " + byWalk +
+             ", the list gives " + byList);
   }
 
   bool CheckCursors() {
@@ -285,7 +295,7 @@ class CheckedTopology {
   // The first `count` entries, which leaves the cursor on the next one.
   template <class List, class Element>
   void Iterate(const char* name, const List& list, WalkModel<Element>& walk, std::size_t count) {
-    Begin("iterating over " + std::to_string(count) + " entries of the " + name);
+    Begin([&] { return "iterating over " + std::to_string(count) + " entries of the " + name; });
     list.BeginIteration();
     for (std::size_t i = 0; i < count && i < walk.order.size(); ++i) {
       Element* next = list.isIterationFinished() ? nullptr : NextOf(list);
@@ -308,8 +318,16 @@ class CheckedTopology {
     walk.cursor = nullptr;
   }
 
+  // Into storage kept from read to read: edges made one by one are each
+  // checked against the whole list.
+  const std::vector<CEdge*>& ReadEdges() {
+    ReadList(m_edges, m_listedEdges);
+    return m_listedEdges;
+  }
+
   std::string m_run;
   Report m_report;
+  Narration m_narration;
   std::string m_operation;
   std::size_t m_step = 0;
   bool m_failed = false;
@@ -319,6 +337,7 @@ class CheckedTopology {
   WalkModel<CVertex> m_vertexWalk;
   WalkModel<CEdge> m_edgeWalk;
   std::unordered_set<const CVertex*> m_withNeighbours;
+  std::vector<CEdge*> m_listedEdges;
 };
 
 }  // namespace fpgeom::test

@@ -8,15 +8,26 @@
 
 namespace fpgeom::test {
 
+// Into a vector the caller keeps, so that repeated reads reuse its storage.
+inline void ReadList(const CVertexList& list, std::vector<CVertex*>& vertices) {
+  vertices.clear();
+  for (list.BeginIteration(); !list.isIterationFinished();) vertices.push_back(list.GetNextVertex());
+}
+
+inline void ReadList(const CEdgeList& list, std::vector<CEdge*>& edges) {
+  edges.clear();
+  for (list.BeginIteration(); !list.isIterationFinished();) edges.push_back(list.GetNextEdge());
+}
+
 inline std::vector<CVertex*> VerticesOf(const CVertexList& list) {
   std::vector<CVertex*> vertices;
-  for (list.BeginIteration(); !list.isIterationFinished();) vertices.push_back(list.GetNextVertex());
+  ReadList(list, vertices);
   return vertices;
 }
 
 inline std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
   std::vector<CEdge*> edges;
-  for (list.BeginIteration(); !list.isIterationFinished();) edges.push_back(list.GetNextEdge());
+  ReadList(list, edges);
   return edges;
 }
 

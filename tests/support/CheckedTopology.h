@@ -127,7 +127,8 @@ class CheckedTopology {
   CVertex* AddVertex(const CFPPoint& pt, CFPPolygon* polygon) {
     Begin([&] { return "AddVertex" + Format(pt); });
     CVertex* found = m_vertexWalk.FindFirst([&pt](const CVertex* vertex) {
-      return std::fabs(vertex->m_point.x - pt.x) <= kPointEpsilon && std::fabs(vertex->m_point.y - pt.y) <= kPointEpsilon;
+      return std::fabs(vertex->m_point.x - pt.x) <= kPointEpsilon &&
+             std::fabs(vertex->m_point.y - pt.y) <= kPointEpsilon;
     });
     CVertex* given = m_vertices.AddVertex(pt, polygon);
     const bool made = found == nullptr && !m_vertexWalk.Lists(given) && SamePoint(given->m_point, pt);
@@ -251,7 +252,9 @@ class CheckedTopology {
   static CVertex* CurrentOf(const CVertexList& list) {
     return list.isIterationFinished() ? nullptr : list.GetCurrentVertex();
   }
-  static CEdge* CurrentOf(const CEdgeList& list) { return list.isIterationFinished() ? nullptr : list.GetCurrentEdge(); }
+  static CEdge* CurrentOf(const CEdgeList& list) {
+    return list.isIterationFinished() ? nullptr : list.GetCurrentEdge();
+  }
   static CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
   static CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
 

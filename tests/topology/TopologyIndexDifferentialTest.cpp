@@ -70,7 +70,8 @@ const double kSpecialCoordinates[] = {
 // each start from empty lists and a new pool of polygons on a new lattice.
 class RandomWorkload {
  public:
-  explicit RandomWorkload(std::uint64_t seed) : m_random(seed), m_topology("seed " + std::to_string(seed), AddFailure) {}
+  explicit RandomWorkload(std::uint64_t seed)
+      : m_random(seed), m_topology("seed " + std::to_string(seed), AddFailure) {}
 
   const CheckedTopology& Topology() const { return m_topology; }
 

@@ -4,10 +4,15 @@
 // the loops' unsigned areas.
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
+#include <new>
+#include <optional>
 #include <vector>
 
+#include "algorithms/LoopCutting.h"
 #include "algorithms/LoopListOwner.h"
+#include "algorithms/MeetingPoints.h"
 #include "algorithms/PlainBreakdown.h"
 #include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/polygon/FPPolygon.h"
@@ -15,13 +20,9 @@
 namespace {
 
 using Ring = CList<CFPPoint, const CFPPoint&>;
+using fpgeom::detail::EdgePair;
 using fpgeom::detail::LoopList;
 using fpgeom::detail::OwnedLoopList;
-
-POSITION After(const Ring& ring, POSITION position) {
-  ring.GetNext(position);
-  return position;
-}
 
 // Rounding can make the sweeps insert without end: two nearly collinear
 // edges whose cross product rounds just above the parallel threshold report a
@@ -33,92 +34,6 @@ std::uint64_t RunawayLimit(INT_PTR pointsOnEntry) {
   return 2 * n * n + 4 * n + 16;
 }
 
-// Phase 1: inserts every meeting point of two non-adjacent edges into both
-// edges. Points are the same by the inclusive equality of CFPPoint; whether
-// two edges meet is left to IntersectSegments.
-class MeetingPointMarker {
- public:
-  MeetingPointMarker(Ring& ring, std::uint64_t pointLimit) : m_ring(ring), m_pointLimit(pointLimit) {}
-
-  // Whether the ring meets itself; false too when it ran away.
-  bool Mark() {
-    const POSITION head = m_ring.GetHeadPosition();
-    POSITION start = head;
-    for (POSITION end = After(m_ring, start); end != nullptr && end != m_ring.GetTailPosition();
-         end = After(m_ring, start)) {
-      // The edge from end to its successor shares a node with the current
-      // edge and is skipped; so is the closing edge when start is the head.
-      const POSITION tail = m_ring.GetTailPosition();
-      for (POSITION u = After(m_ring, end); u != tail && !m_ranAway;) {
-        // Read before the test, so that a node inserted after u is not
-        // visited as a u itself.
-        const POSITION v = After(m_ring, u);
-        TestEdge(start, end, u, v);
-        u = v;
-      }
-      if (start != head && !m_ranAway) TestEdge(start, end, tail, head);
-      if (m_ranAway) return false;
-      // The next current edge starts where this one ended, at the node
-      // inserted last on it if any.
-      start = end;
-    }
-    return m_met;
-  }
-
- private:
-  // The current edge runs from start to end; a meeting point inside it
-  // shortens it, so the rest of the sweep tests the shortened edge.
-  void TestEdge(POSITION start, POSITION& end, POSITION u, POSITION v) {
-    CFPPoint meeting;
-    const INTERSECT_TYPE type =
-        IntersectSegments(m_ring.GetAt(start), m_ring.GetAt(end), m_ring.GetAt(u), m_ring.GetAt(v), meeting);
-    if (type != INTERSECT_POINT && type != INTERSECT_OVERLAP) return;
-    m_met = true;
-    if (meeting != m_ring.GetAt(start) && meeting != m_ring.GetAt(end)) end = Insert(start, meeting);
-    if (meeting != m_ring.GetAt(u) && meeting != m_ring.GetAt(v)) Insert(u, meeting);
-  }
-
-  POSITION Insert(POSITION after, const CFPPoint& point) {
-    const POSITION inserted = m_ring.InsertAfter(after, point);
-    if (static_cast<std::uint64_t>(m_ring.GetCount()) > m_pointLimit) m_ranAway = true;
-    return inserted;
-  }
-
-  Ring& m_ring;
-  const std::uint64_t m_pointLimit;
-  bool m_met = false;
-  bool m_ranAway = false;
-};
-
-// The last node, searching back from the tail, whose point is the same as
-// point. A point is always the same as itself (even a NaN coordinate is not
-// "greater than the tolerance"), so the search stops at the node holding it.
-POSITION LastOccurrence(const Ring& ring, const CFPPoint& point) {
-  POSITION position = ring.GetTailPosition();
-  while (ring.GetAt(position) != point) ring.GetPrev(position);
-  return position;
-}
-
-// Phase 2: each loop starts at the head of what is left and jumps, at every
-// repeated point, past the stretch that leads back to it; the stretches stay
-// in the ring and become the later loops. Empties the ring.
-OwnedLoopList CutIntoLoops(Ring& ring) {
-  OwnedLoopList loops(new LoopList(10));
-  while (!ring.IsEmpty()) {
-    auto loop = std::make_unique<CFPPolygon>();
-    for (POSITION node = ring.GetHeadPosition(); node != nullptr;) {
-      const CFPPoint point = ring.GetAt(node);
-      loop->AddTailNode(point);
-      const POSITION next = After(ring, LastOccurrence(ring, point));
-      ring.RemoveAt(node);
-      node = next;
-    }
-    loops->AddTail(loop.get());
-    loop.release();
-  }
-  return loops;
-}
-
 // A working copy of the ring, edited in place by both phases.
 class WorkingRing : public CFPPolygon {
  public:
@@ -127,12 +42,26 @@ class WorkingRing : public CFPPolygon {
   Ring& Points() { return m_points; }
 };
 
-// Both phases on a copy of a ring of at least three points.
+// Both phases of the plain algorithm on a copy of a ring of at least three
+// points.
 OwnedLoopList BreakDownPlainly(const CFPPolygon& polygon) {
   WorkingRing working(polygon);
-  MeetingPointMarker marker(working.Points(), RunawayLimit(working.Points().GetCount()));
-  if (!marker.Mark()) return nullptr;
-  return CutIntoLoops(working.Points());
+  Ring& ring = working.Points();
+  if (!fpgeom::detail::MarkMeetingPoints(ring, RunawayLimit(ring.GetCount()))) return nullptr;
+  return fpgeom::detail::CutIntoLoops(ring);
+}
+
+// The same loops for a ring that the screen has looked at: phase 1 tests only
+// the screen's pairs of the ring's own edges when it found them, and phase 2
+// looks up repeated points in an index.
+OwnedLoopList BreakDownScreened(const CFPPolygon& polygon, const std::optional<std::vector<EdgePair>>& meetingPairs) {
+  WorkingRing working(polygon);
+  Ring& ring = working.Points();
+  const std::uint64_t pointLimit = RunawayLimit(ring.GetCount());
+  const bool met = meetingPairs ? fpgeom::detail::MarkMeetingPoints(ring, pointLimit, *meetingPairs)
+                                : fpgeom::detail::MarkMeetingPoints(ring, pointLimit);
+  if (!met) return nullptr;
+  return fpgeom::detail::CutIntoLoopsByIndex(ring);
 }
 
 std::vector<std::unique_ptr<CFPPolygon>> TakeLoops(OwnedLoopList list) {
@@ -146,6 +75,35 @@ std::vector<std::unique_ptr<CFPPolygon>> TakeLoops(OwnedLoopList list) {
 
 // Below this many points testing every pair costs less than screening.
 constexpr INT_PTR kFewestScreenedPoints = 16;
+// From this many points on, a ring found to meet itself nowhere is kept, so
+// that asking again costs a comparison instead of a screen.
+constexpr INT_PTR kFewestRememberedPoints = 64;
+
+bool SameBits(const CFPPoint& a, const CFPPoint& b) {
+  return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
+}
+
+bool IsRemembered(const std::vector<CFPPoint>& remembered, const Ring& ring) {
+  if (remembered.size() != static_cast<std::size_t>(ring.GetCount())) return false;
+  auto next = remembered.begin();
+  for (POSITION position = ring.GetHeadPosition(); position != nullptr;) {
+    if (!SameBits(ring.GetNext(position), *next++)) return false;
+  }
+  return true;
+}
+
+// Keeps a copy of the ring, or none when there is no memory for it: the copy
+// only saves time.
+void Remember(std::vector<CFPPoint>& remembered, const Ring& ring) noexcept {
+  try {
+    std::vector<CFPPoint> copy;
+    copy.reserve(static_cast<std::size_t>(ring.GetCount()));
+    for (POSITION position = ring.GetHeadPosition(); position != nullptr;) copy.push_back(ring.GetNext(position));
+    remembered.swap(copy);
+  } catch (const std::bad_alloc&) {
+    // Nothing kept: the next breakdown searches again.
+  }
+}
 
 }  // namespace
 
@@ -162,14 +120,23 @@ std::vector<std::unique_ptr<CFPPolygon>> fpgeom::detail::PlainBreakdownLoops(con
 CFPPolygon::LoopList* CFPPolygon::Breakdown() const {
   const INT_PTR pointsOnEntry = m_points.GetCount();
   if (pointsOnEntry < 3) return nullptr;
-  // A ring that the screen clears would give the plain path no meeting point:
+  if (pointsOnEntry < kFewestScreenedPoints) return BreakDownPlainly(*this).release();
+  // A ring without meeting pairs would give the plain path no meeting point:
   // it would copy the ring, which leaves the cursor at the end, and return
   // null.
-  if (pointsOnEntry >= kFewestScreenedPoints && fpgeom::detail::MeetsItselfNowhere(m_points)) {
+  if (IsRemembered(m_meetsItselfNowhere, m_points)) {
     m_pos = nullptr;
     return nullptr;
   }
-  return BreakDownPlainly(*this).release();
+  // The ring has changed since it was kept, if it was.
+  std::vector<CFPPoint>().swap(m_meetsItselfNowhere);
+  const std::optional<std::vector<EdgePair>> meetingPairs = fpgeom::detail::MeetingEdgePairs(m_points);
+  if (meetingPairs && meetingPairs->empty()) {
+    if (pointsOnEntry >= kFewestRememberedPoints) Remember(m_meetsItselfNowhere, m_points);
+    m_pos = nullptr;
+    return nullptr;
+  }
+  return BreakDownScreened(*this, meetingPairs).release();
 }
 
 std::vector<std::unique_ptr<CFPPolygon>> fpgeom::BreakdownLoops(const CFPPolygon& polygon) {

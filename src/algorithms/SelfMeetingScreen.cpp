@@ -93,14 +93,11 @@ std::optional<ScreenedRing> ScreenedRing::From(const CList<CFPPoint, const CFPPo
   }
   const double extent = std::max(right - left, top - bottom);
   if (!(extent > 0.0)) return std::nullopt;
-  std::vector<CFPPoint> local;
-  local.reserve(points.size());
-  for (const CFPPoint& point : points) local.emplace_back(point.x - left, point.y - bottom);
-  return ScreenedRing(std::move(points), std::move(local), extent);
+  return ScreenedRing(std::move(points), left, bottom, extent);
 }
 
-ScreenedRing::ScreenedRing(std::vector<CFPPoint> points, std::vector<CFPPoint> local, double extent)
-    : m_points(std::move(points)), m_local(std::move(local)), m_extent(extent) {}
+ScreenedRing::ScreenedRing(std::vector<CFPPoint> points, double left, double bottom, double extent)
+    : m_points(std::move(points)), m_left(left), m_bottom(bottom), m_extent(extent) {}
 
 bool ScreenedRing::Adjacent(std::size_t first, std::size_t second) const {
   const std::size_t low = std::min(first, second);
@@ -108,25 +105,40 @@ bool ScreenedRing::Adjacent(std::size_t first, std::size_t second) const {
   return high == low || high == low + 1 || (low == 0 && high + 1 == m_points.size());
 }
 
-bool CandidateTester::Clear(std::size_t first, std::size_t second) {
+bool CandidateTester::Test(std::size_t first, std::size_t second) {
   if (m_ring.Adjacent(first, second)) return true;
   if (m_budget == 0) return false;
   --m_budget;
   // As the breakdown calls it: the earlier edge first.
   const std::size_t earlier = std::min(first, second);
   const std::size_t later = std::max(first, second);
-  CFPPoint meeting;
   const INTERSECT_TYPE type =
-      IntersectSegments(m_ring.Start(earlier), m_ring.End(earlier), m_ring.Start(later), m_ring.End(later), meeting);
-  return type != INTERSECT_POINT && type != INTERSECT_OVERLAP;
+      IntersectSegments(m_ring.Start(earlier), m_ring.End(earlier), m_ring.Start(later), m_ring.End(later), m_meeting);
+  if (type == INTERSECT_POINT || type == INTERSECT_OVERLAP) m_meetingPairs.push_back({earlier, later});
+  return true;
+}
+
+std::vector<EdgePair> CandidateTester::TakeMeetingPairs() {
+  // Pairs that share several cells or searches were tested more than once.
+  std::sort(m_meetingPairs.begin(), m_meetingPairs.end());
+  m_meetingPairs.erase(std::unique(m_meetingPairs.begin(), m_meetingPairs.end()), m_meetingPairs.end());
+  return std::move(m_meetingPairs);
+}
+
+std::optional<std::vector<EdgePair>> MeetingEdgePairs(const PointRing& ring) {
+  const std::optional<ScreenedRing> screened = ScreenedRing::From(ring);
+  if (!screened) return std::nullopt;
+  CandidateTester tester(*screened, TestBudget(screened->EdgeCount()));
+  if (!TestShortEdgePairs(*screened, tester) || !TestNearlyCollinearPairs(*screened, tester) ||
+      !TestNearbyPairs(*screened, tester)) {
+    return std::nullopt;
+  }
+  return tester.TakeMeetingPairs();
 }
 
 bool MeetsItselfNowhere(const PointRing& ring) {
-  const std::optional<ScreenedRing> screened = ScreenedRing::From(ring);
-  if (!screened) return false;
-  CandidateTester tester(*screened, TestBudget(screened->EdgeCount()));
-  return ShortEdgePairsClear(*screened, tester) && NearlyCollinearPairsClear(*screened, tester) &&
-         NearbyPairsClear(*screened, tester);
+  const std::optional<std::vector<EdgePair>> pairs = MeetingEdgePairs(ring);
+  return pairs && pairs->empty();
 }
 
 }  // namespace fpgeom::detail

@@ -1,9 +1,14 @@
-// A fast, exact answer to the breakdown's first question: does any pair of
+// A fast, exact answer to the breakdown's first question: which pairs of
 // non-adjacent edges of the ring meet by IntersectSegments? The screen finds
-// the few pairs that could meet, tests each with IntersectSegments and
-// answers "nowhere" only when none does, so a ring it clears gets exactly the
-// breakdown's own answer: no meeting point, no list.
+// the few pairs that could meet and tests each with IntersectSegments, so a
+// ring it clears gets exactly the breakdown's own answer (no meeting point, no
+// list), and the breakdown of a ring that meets itself need test no other
+// pair of the ring's own edges.
 #pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
 
 #include "fpgeom/frame/Export.h"
 #include "fpgeom/frame/List.h"
@@ -13,11 +18,28 @@ namespace fpgeom::detail {
 
 using PointRing = CList<CFPPoint, const CFPPoint&>;
 
-// True only when no two non-adjacent edges of the ring meet, IntersectSegments
-// called as the breakdown calls it (the earlier edge first). False when some
-// pair meets, and also when the screen declines the ring: non-finite or huge
+// Edge i runs from point i to point i + 1, the last one back to point 0.
+struct EdgePair {
+  std::size_t earlier;
+  std::size_t later;
+};
+
+inline bool operator==(const EdgePair& first, const EdgePair& second) {
+  return first.earlier == second.earlier && first.later == second.later;
+}
+
+inline bool operator<(const EdgePair& first, const EdgePair& second) {
+  return first.earlier < second.earlier || (first.earlier == second.earlier && first.later < second.later);
+}
+
+// Every pair of non-adjacent edges of the ring that meets, IntersectSegments
+// called as the breakdown calls it (the earlier edge first), sorted and each
+// once. Nothing when the screen declines the ring: non-finite or huge
 // coordinates, all points at one place, or more candidate pairs than testing
 // all pairs would cost. Touches no cursor.
+FPGEOM_API std::optional<std::vector<EdgePair>> MeetingEdgePairs(const PointRing& ring);
+
+// True only when the screen finds that no two non-adjacent edges meet.
 FPGEOM_API bool MeetsItselfNowhere(const PointRing& ring);
 
 }  // namespace fpgeom::detail

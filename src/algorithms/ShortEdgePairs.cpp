@@ -33,7 +33,7 @@ bool RangesWithinReach(double a1, double a2, double b1, double b2) {
 
 // The edges before each short edge whose first points pass the test across
 // the axis, tested when their ranges along it are within reach.
-bool ClearAlongAxis(const ScreenedRing& ring, const std::vector<std::size_t>& shortEdges, double CFPPoint::*across,
+bool TestAlongAxis(const ScreenedRing& ring, const std::vector<std::size_t>& shortEdges, double CFPPoint::*across,
                     double CFPPoint::*along, CandidateTester& tester) {
   std::vector<std::size_t> byStart(ring.EdgeCount());
   std::iota(byStart.begin(), byStart.end(), std::size_t{0});
@@ -51,7 +51,7 @@ bool ClearAlongAxis(const ScreenedRing& ring, const std::vector<std::size_t>& sh
       if (*edge >= later) continue;
       const CFPPoint& a1 = ring.Start(*edge);
       const CFPPoint& a2 = ring.End(*edge);
-      if (RangesWithinReach(a1.*along, a2.*along, b1.*along, b2.*along) && !tester.Clear(*edge, later)) return false;
+      if (RangesWithinReach(a1.*along, a2.*along, b1.*along, b2.*along) && !tester.Test(*edge, later)) return false;
     }
   }
   return true;
@@ -59,15 +59,15 @@ bool ClearAlongAxis(const ScreenedRing& ring, const std::vector<std::size_t>& sh
 
 }  // namespace
 
-bool ShortEdgePairsClear(const ScreenedRing& ring, CandidateTester& tester) {
+bool TestShortEdgePairs(const ScreenedRing& ring, CandidateTester& tester) {
   const double shortLength = ShortEdgeLength(ring.Extent());
   std::vector<std::size_t> shortEdges;
   for (std::size_t edge = 0; edge < ring.EdgeCount(); ++edge) {
     if (IsShort(ring, edge, shortLength)) shortEdges.push_back(edge);
   }
   if (shortEdges.empty()) return true;
-  return ClearAlongAxis(ring, shortEdges, &CFPPoint::x, &CFPPoint::y, tester) &&
-         ClearAlongAxis(ring, shortEdges, &CFPPoint::y, &CFPPoint::x, tester);
+  return TestAlongAxis(ring, shortEdges, &CFPPoint::x, &CFPPoint::y, tester) &&
+         TestAlongAxis(ring, shortEdges, &CFPPoint::y, &CFPPoint::x, tester);
 }
 
 }  // namespace fpgeom::detail

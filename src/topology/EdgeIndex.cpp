@@ -98,6 +98,7 @@ void EdgeIndex::UnwatchEnds(Entry& entry) noexcept {
 }
 
 void EdgeIndex::Rekey(Entry& entry) noexcept {
+  if (!Vouches()) return;
   UnwatchEnds(entry);
   WatchEnds(entry);
   Replace(entry);
@@ -106,6 +107,7 @@ void EdgeIndex::Rekey(Entry& entry) noexcept {
 // The edge was destroyed while listed: the list now holds a dangling entry,
 // which the index no longer reads.
 void EdgeIndex::Release(Entry& entry) noexcept {
+  if (!Vouches()) return;
   UnwatchEnds(entry);
   Unplace(entry);
   entry.node = nullptr;
@@ -116,6 +118,7 @@ void EdgeIndex::Release(Entry& entry) noexcept {
 // An end was destroyed: the edge keeps its address, which the walk still
 // compares, but its position can no longer be read.
 void EdgeIndex::Orphan(Entry& entry) noexcept {
+  if (!Vouches()) return;
   UnwatchEnds(entry);
   entry.watched = false;
   entry.unwatchedSlot = m_unwatched.size();
@@ -158,7 +161,7 @@ void EdgeIndex::BuildCells() {
 }
 
 void EdgeIndex::Replace(Entry& entry) noexcept {
-  if (!m_hasCells) return;
+  if (!Vouches() || !m_hasCells) return;
   Unplace(entry);
   try {
     PlaceEdge(entry);
@@ -253,9 +256,9 @@ void EdgeIndex::Forget() noexcept {
   m_rescaleAt = 0;
 }
 
-void EdgeIndex::Break() noexcept {
-  Forget();
-  m_state = IndexState::kBroken;
-}
+// Called from within a vertex's round of watches, so the entries, and the
+// watches they are, stay until the list is emptied or destroyed; until then
+// every callback returns at once.
+void EdgeIndex::Break() noexcept { m_state = IndexState::kBroken; }
 
 }  // namespace fpgeom::detail

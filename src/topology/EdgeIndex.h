@@ -21,8 +21,7 @@
 //   lower rank.
 // - Short lists and failure. A list walks until it has grown long enough
 //   to be worth indexing (IndexState.h). When the index cannot file an edge
-//   (no memory) it stops vouching, forgets everything, and the list walks
-//   until it is emptied.
+//   (no memory) it stops vouching and the list walks until it is emptied.
 #pragma once
 
 #include <cstddef>

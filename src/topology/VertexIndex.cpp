@@ -119,6 +119,7 @@ void VertexIndex::Unfile(Entry& entry) noexcept {
 }
 
 void VertexIndex::Refile(Entry& entry) noexcept {
+  if (!Vouches()) return;
   Unfile(entry);
   try {
     File(entry);
@@ -128,6 +129,7 @@ void VertexIndex::Refile(Entry& entry) noexcept {
 }
 
 void VertexIndex::Release(Entry& entry) noexcept {
+  if (!Vouches()) return;
   Unfile(entry);
   entry.node = nullptr;
   m_entries.Give(entry);
@@ -159,9 +161,9 @@ void VertexIndex::Forget() noexcept {
   m_nextRank = 0;
 }
 
-void VertexIndex::Break() noexcept {
-  Forget();
-  m_state = IndexState::kBroken;
-}
+// Called from within a vertex's round of watches, so the entries, and the
+// watches they are, stay until the list is emptied or destroyed; until then
+// every callback returns at once.
+void VertexIndex::Break() noexcept { m_state = IndexState::kBroken; }
 
 }  // namespace fpgeom::detail

@@ -25,8 +25,8 @@
 //   further out can be nearer or tie. Ties go to the lower rank.
 // - Short lists and failure. A list walks until it has grown long enough
 //   to be worth indexing (IndexState.h). When the index cannot file a
-//   vertex (no memory, or one vertex listed twice) it stops vouching,
-//   forgets everything, and the list walks until it is emptied.
+//   vertex (no memory, or one vertex listed twice) it stops vouching
+//   and the list walks until it is emptied.
 #pragma once
 
 #include <cstddef>

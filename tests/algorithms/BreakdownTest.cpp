@@ -114,3 +114,30 @@ TEST(Breakdown, EndsOnNonFiniteCoordinates) {
 }
 
 }  // namespace
+
+// A long ring found to meet itself nowhere is kept and compared, not
+// trusted: a point written straight into the list, past every member
+// function, is seen by the next breakdown.
+TEST(Breakdown, ComparesAKeptLongRingInsteadOfTrustingIt) {
+  struct WritablePolygon : CFPPolygon {
+    void Swap(int i, int j) {
+      CFPPoint& a = m_points.GetAt(m_points.FindIndex(i));
+      CFPPoint& b = m_points.GetAt(m_points.FindIndex(j));
+      std::swap(a, b);
+    }
+  };
+  WritablePolygon ring;
+  for (int k = 0; k < 300; ++k) ring.AddTailNode(10 * std::cos(k * 0.02), 10 * std::sin(k * 0.02));
+  for (int round = 0; round < 2; ++round) {
+    ring.BeginIteration(DIR_FORWARD);
+    EXPECT_EQ(ring.ScalarArea(), std::fabs(ring.Area())) << "round " << round;
+    EXPECT_EQ(ring.isIterationFinished(), 1) << "round " << round;
+  }
+  // Two neighbours swapped twist the ring into a small loop of the other
+  // direction, which the breakdown counts positive.
+  ring.Swap(100, 101);
+  const CFPPolygon fresh(ring);
+  EXPECT_NE(ring.ScalarArea(), std::fabs(ring.Area()));
+  EXPECT_EQ(ring.ScalarArea(), fresh.ScalarArea());
+  EXPECT_EQ(LoopsOf(ring), LoopsOf(fresh));
+}

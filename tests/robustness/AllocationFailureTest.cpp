@@ -328,25 +328,26 @@ Element* NearestByWalk(const std::vector<Element*>& listed, const CFPPoint& pt, 
   return nearest;
 }
 
+// Whether a failure lands in the framework or in an index (which gives up
+// and walks), what was built answers as a walk.
+void ExpectAnswersAsWalks(GridTopology& map) {
+  const std::vector<CVertex*> vertices = Listed(map.vertices, &CVertexList::GetNextVertex);
+  const std::vector<CEdge*> edges = Listed(map.edges, &CEdgeList::GetNextEdge);
+  for (int probe = 0; probe < 12; ++probe) {
+    const CFPPoint pt(0.93 * probe, 0.57 * probe);
+    EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), NearestByWalk(vertices, pt, 0.6)) << probe;
+    EXPECT_EQ(map.edges.GetNearest(pt, 0.6), NearestByWalk(edges, pt, 0.6)) << probe;
+  }
+  for (std::size_t i = 0; i < vertices.size(); i += 7) {
+    EXPECT_EQ(map.vertices.AddVertex(vertices[i]->m_point, map.cells.front().get()), vertices[i]);
+  }
+  for (std::size_t i = 0; i < edges.size(); i += 7) {
+    map.edges.AddEdge(edges[i]->m_pVertex2, edges[i]->m_pVertex1, map.cells.front().get());
+  }
+  EXPECT_EQ(Listed(map.edges, &CEdgeList::GetNextEdge), edges);
+}
+
 TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksWhenMemoryRunsOut) {
-  // Whether a failure lands in the framework (the build stops) or in an
-  // index (which gives up and walks), what was built answers as a walk.
-  const auto answersAsWalks = [](GridTopology& map) {
-    const std::vector<CVertex*> vertices = Listed(map.vertices, &CVertexList::GetNextVertex);
-    const std::vector<CEdge*> edges = Listed(map.edges, &CEdgeList::GetNextEdge);
-    for (int probe = 0; probe < 12; ++probe) {
-      const CFPPoint pt(0.93 * probe, 0.57 * probe);
-      EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), NearestByWalk(vertices, pt, 0.6)) << probe;
-      EXPECT_EQ(map.edges.GetNearest(pt, 0.6), NearestByWalk(edges, pt, 0.6)) << probe;
-    }
-    for (std::size_t i = 0; i < vertices.size(); i += 7) {
-      EXPECT_EQ(map.vertices.AddVertex(vertices[i]->m_point, map.cells.front().get()), vertices[i]);
-    }
-    for (std::size_t i = 0; i < edges.size(); i += 7) {
-      map.edges.AddEdge(edges[i]->m_pVertex2, edges[i]->m_pVertex1, map.cells.front().get());
-    }
-    EXPECT_EQ(Listed(map.edges, &CEdgeList::GetNextEdge), edges);
-  };
   EXPECT_GT(SweepAllocationFailures(
                 "topology build", [] { return std::make_unique<GridTopology>(); },
                 [](GridTopology& map) {
@@ -354,7 +355,21 @@ TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksWhenMemoryRunsOut) {
                   map.vertices.GetNearest(CFPPoint(5, 5), 1);
                   map.edges.GetNearest(CFPPoint(5, 5), 1);
                 },
-                answersAsWalks),
+                ExpectAnswersAsWalks),
+            0);
+  // A move so far that both indexes must grow their cells while the vertex
+  // tells them one after the other: one that gives up must not disturb the
+  // round.
+  const auto built = [] {
+    auto map = std::make_unique<GridTopology>();
+    map->Build();
+    map->edges.GetNearest(CFPPoint(5, 5), 1);
+    return map;
+  };
+  EXPECT_GT(SweepAllocationFailures(
+                "far vertex move", built,
+                [](GridTopology& map) { map.vertices.GetNearest(CFPPoint(5, 5), 0.5)->change(CFPPoint(1e300, 1e300)); },
+                ExpectAnswersAsWalks),
             0);
 }
 

@@ -156,5 +156,11 @@ class FPGEOM_API CFPPolygon : public CObject {
   // that the caller deletes; null when there are none.
   LoopList* Breakdown() const;
 
+  // A copy of the ring as it was when a breakdown last found that it meets
+  // itself nowhere, for long rings: a breakdown of the same points, bit for
+  // bit, needs no new search. Compared rather than trusted, so no way of
+  // changing the points can make it stale.
+  mutable std::vector<CFPPoint> m_meetsItselfNowhere;
+
   friend std::vector<std::unique_ptr<CFPPolygon>> fpgeom::BreakdownLoops(const CFPPolygon& polygon);
 };

@@ -95,6 +95,124 @@ def topology_seeds():
     return {name: two_squares + sequence for name, sequence in moves.items()}
 
 
+def topology_index_seeds():
+    """Inputs in the layout that topology_index_fuzzer decodes: a grid, then
+    operations, each a kind byte and its operands."""
+    def u16(n):
+        return struct.pack("<H", n)
+
+    def grid(origin_x=0, origin_y=0, step=0, extra_columns=4, extra_rows=4, triangles=0, apart=0):
+        # Table indices: origins 0 -> 0, 2 -> 1e9, 4 -> 4.6e18; steps 0 -> 1,
+        # 1 -> 2^-23, 2 -> 2^-24, 8 -> 1024. 7 + extra cells per side; bits
+        # of the cells that are triangles and of those that keep their own
+        # corners.
+        return bytes([origin_x, origin_y, step, extra_columns, extra_rows, triangles, apart])
+
+    # One coordinate moved: 0 itself, 1 at the tolerance, 2 one ulp beyond,
+    # 3 one ulp inside, 4 one ulp away from it, 5 one ulp towards it.
+    def near(code, up=True):
+        return bytes([0 if up else 1, code])
+
+    def near_vertex(index, x=near(0), y=near(0)):
+        return bytes([0]) + u16(index) + x + y
+
+    def lattice(i, j, x=near(0), y=near(0)):
+        return bytes([3, 1, i + 2, 1, j + 2]) + x + y
+
+    def beside_edge(index, t, x=near(0), y=near(0)):
+        return bytes([4]) + u16(index) + bytes([t]) + x + y
+
+    def special(x_tag, y_tag):
+        return bytes([5, x_tag, y_tag])
+
+    nan, infinity = 96 + 18, 96 + 16
+
+    # Distances: a fixed one (0, denormal, 2^-23, step, 1e300, inf, NaN, -1),
+    # exactly a listed element's, one ulp above or below it.
+    def fixed(k):
+        return bytes([0, k])
+
+    measured, above, below = bytes([2]), bytes([3]), bytes([4])
+
+    def add_vertex(point, polygon=0):
+        return bytes([0]) + point + u16(polygon)
+
+    def append_vertex(point):
+        return bytes([2]) + point
+
+    def delete_recent(back=0):
+        return bytes([3, back])
+
+    def move_near(vertex, x=near(1), y=near(0)):
+        return bytes([4]) + u16(vertex) + bytes([0]) + x + y
+
+    def move_to(vertex, point):
+        return bytes([4]) + u16(vertex) + bytes([1]) + point
+
+    # mode: 0 a vertex with itself, 1 and 2 a listed edge's ends in either
+    # order, 3 the two vertices.
+    def add_edge(first, second, mode=3, edge=0, polygon=0):
+        return bytes([5]) + u16(first) + u16(second) + u16(edge) + bytes([mode]) + u16(polygon)
+
+    def set_end(edge, vertex, first=True):
+        return bytes([6]) + u16(edge) + bytes([0 if first else 1]) + u16(vertex)
+
+    def nearest_vertex(point, measured_vertex, distance):
+        return bytes([7]) + point + u16(measured_vertex) + distance
+
+    def nearest_edge(point, measured_edge, distance):
+        return bytes([9]) + point + u16(measured_edge) + distance
+
+    def iterate(count, vertices=True):
+        return bytes([11, 0 if vertices else 1]) + u16(count)
+
+    def empty_and_build(header):
+        return bytes([12]) + header
+
+    operations = [
+        add_vertex(near_vertex(5, near(1), near(1, up=False))),
+        add_vertex(near_vertex(6, near(2), near(0))),
+        add_vertex(near_vertex(7, near(3, up=False), near(3))),
+        append_vertex(near_vertex(8)),
+        nearest_vertex(lattice(3, 4, near(1)), 20, measured),
+        nearest_vertex(near_vertex(40), 41, above),
+        nearest_edge(beside_edge(30, 64, near(1)), 30, measured),
+        nearest_edge(lattice(5, 5), 31, below),
+        add_edge(10, 11, mode=2, edge=12),
+        add_edge(10, 150),
+        delete_recent(0),
+        move_near(50),
+        set_end(60, 61),
+        iterate(70),
+        iterate(100, vertices=False),
+        add_vertex(near_vertex(9, near(1), near(1))),
+        nearest_vertex(lattice(-1, -1), 0, fixed(5)),
+    ]
+    growing = b"".join(append_vertex(lattice(i % 9, i // 9, near(1), near(1))) for i in range(30))
+    look_ups = b"".join(operations)
+    return {
+        "unit-grid": grid() + look_ups,
+        "unit-grid-cells-apart": grid(extra_columns=1, extra_rows=1, apart=0x0F) + look_ups,
+        "tolerance-lattice": grid(step=1, extra_columns=1, extra_rows=1, triangles=0x55, apart=0xFF) + look_ups,
+        "finer-than-tolerance": grid(step=2, extra_columns=1, extra_rows=1, apart=0xFF) + look_ups,
+        "one-ulp-tolerance": grid(origin_x=2, origin_y=3, step=1, extra_columns=1, extra_rows=1, apart=0xFF)
+        + look_ups,
+        "cell-number-overflow": grid(origin_x=4, origin_y=5, step=8) + look_ups,
+        "non-finite": grid(triangles=0xF0) + b"".join([
+            add_vertex(special(nan, 2)),
+            append_vertex(special(infinity, infinity)),
+            nearest_vertex(special(nan, nan), 3, fixed(6)),
+            nearest_edge(special(infinity, 2), 3, fixed(5)),
+            move_to(20, special(nan, 3)),
+            nearest_vertex(lattice(2, 2), 20, measured),
+            nearest_edge(lattice(2, 2), 20, fixed(6)),
+        ]),
+        "vertex-list-grows-indexed": grid(extra_columns=3, extra_rows=3) + growing + look_ups,
+        "rebuilt-after-empty": grid() + b"".join(operations[:8])
+        + empty_and_build(grid(step=1, extra_columns=1, extra_rows=1, triangles=0xAA, apart=0xFF)) + look_ups,
+    }
+
+
 def write(target, seeds):
     folder = CORPUS / target
     folder.mkdir(parents=True, exist_ok=True)
@@ -108,3 +226,4 @@ if __name__ == "__main__":
     write("archive_fuzzer", archive_seeds())
     write("polygon_algorithms_fuzzer", polygon_algorithm_seeds())
     write("topology_fuzzer", topology_seeds())
+    write("topology_index_fuzzer", topology_index_seeds())

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "fpgeom/fpgeom.h"
+#include "support/TopologyLists.h"
 
 namespace topology_test {
 
@@ -49,17 +50,8 @@ inline std::vector<CVertex*> NeighborsOf(const CVertex& vertex) {
   return neighbors;
 }
 
-inline std::vector<CVertex*> VerticesOf(const CVertexList& list) {
-  std::vector<CVertex*> vertices;
-  for (list.BeginIteration(); !list.isIterationFinished();) vertices.push_back(list.GetNextVertex());
-  return vertices;
-}
-
-inline std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
-  std::vector<CEdge*> edges;
-  for (list.BeginIteration(); !list.isIterationFinished();) edges.push_back(list.GetNextEdge());
-  return edges;
-}
+using fpgeom::test::EdgesOf;
+using fpgeom::test::VerticesOf;
 
 // A vertex that counts how often it is destroyed, through the virtual
 // destructor the collections use.

@@ -1,0 +1,346 @@
+// The look-ups of CVertexList and CEdgeList beside the walks that define
+// them. A CheckedTopology applies each edit and query to real lists while
+// it keeps its own record of each list's order and cursor; every look-up is
+// answered again by walking that record from the head, and the list must
+// give the same element and leave its cursor on the same entry. The first
+// disagreement goes to the caller's report, once: a test adds a failure, a
+// fuzz target aborts.
+//
+// Header-only and free of any test framework, so that the differential test
+// and the fuzz target share it.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "fpgeom/fpgeom.h"
+#include "support/TopologyLists.h"
+
+namespace fpgeom::test {
+
+// How often each kind of answer came, so that a generator that drifts into
+// trivial cases shows.
+using Outcomes = std::map<std::string, std::size_t>;
+
+// Receives the description of the first disagreement.
+using Report = std::function<void(const std::string& failure)>;
+
+// Whether each operation is described as it begins, for the report, or
+// only numbered: describing costs more than checking, which matters where
+// a failing run can be repeated with descriptions.
+enum class Narration { kDescribeEachStep, kNumberSteps };
+
+// A move takes the new point as given or keeps the old one, so positions
+// compare by their bits: -0 against 0 and NaN against NaN count too.
+inline bool SamePoint(const CFPPoint& a, const CFPPoint& b) {
+  return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
+}
+
+inline std::string Format(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
+}
+
+inline std::string Format(const CFPPoint& point) { return "(" + Format(point.x) + ", " + Format(point.y) + ")"; }
+
+inline std::string Where(const CVertex& vertex) { return "at " + Format(vertex.m_point); }
+
+inline std::string Where(const CEdge& edge) {
+  const CVertex* first = edge.m_pVertex1;
+  const CVertex* second = edge.m_pVertex2;
+  return "from " + Format(first->m_point) + " to " + Format(second->m_point);
+}
+
+// One list as its walks see it: the entries in order and the entry that the
+// cursor designates, null at the end.
+template <class Element>
+struct WalkModel {
+  std::vector<Element*> order;
+  Element* cursor = nullptr;
+
+  // From the head, the cursor moved past each entry before it is examined.
+  template <class Matches>
+  Element* FindFirst(Matches matches) {
+    const auto found = std::find_if(order.begin(), order.end(), matches);
+    cursor = found == order.end() || found + 1 == order.end() ? nullptr : found[1];
+    return found == order.end() ? nullptr : *found;
+  }
+
+  // Strictly nearer than the best so far, which starts at the maximum: ties
+  // go to the earlier entry and a NaN distance never wins.
+  Element* Nearest(const CFPPoint& pt, double maxDistance) {
+    double best = maxDistance;
+    Element* nearest = nullptr;
+    for (Element* element : order) {
+      const double d = element->distance(pt);
+      if (d < best) {
+        best = d;
+        nearest = element;
+      }
+    }
+    cursor = nullptr;
+    return nearest;
+  }
+
+  bool Lists(const Element* element) const { return std::find(order.begin(), order.end(), element) != order.end(); }
+
+  std::string Describe(const Element* element) const {
+    if (element == nullptr) return "none";
+    const auto at = std::find(order.begin(), order.end(), element);
+    if (at == order.end()) return "an unlisted entry " + Where(*element);
+    return "entry #" + std::to_string(at - order.begin()) + " " + Where(*element);
+  }
+};
+
+// The lists under test beside the walks' record of them. Every operation is
+// applied to both and the answers compared; after the first disagreement,
+// reported with the operation that caused it, the record is no longer
+// trusted and Agrees() stays false.
+class CheckedTopology {
+ public:
+  CheckedTopology(std::string run, Report report, Narration narration = Narration::kDescribeEachStep)
+      : m_run(std::move(run)), m_report(std::move(report)), m_narration(narration) {}
+  CheckedTopology(const CheckedTopology&) = delete;
+  CheckedTopology& operator=(const CheckedTopology&) = delete;
+  ~CheckedTopology() {
+    m_edges.Empty();
+    m_vertices.Empty();
+  }
+
+  bool Agrees() const { return !m_failed; }
+  Outcomes Seen() const { return m_seen; }
+  const std::vector<CVertex*>& Vertices() const { return m_vertexWalk.order; }
+  const std::vector<CEdge*>& Edges() const { return m_edgeWalk.order; }
+
+  CVertex* AddVertex(const CFPPoint& pt, CFPPolygon* polygon) {
+    Begin([&] { return "AddVertex" + Format(pt); });
+    CVertex* found = m_vertexWalk.FindFirst([&pt](const CVertex* vertex) {
+      return std::fabs(vertex->m_point.x - pt.x) <= kPointEpsilon &&
+             std::fabs(vertex->m_point.y - pt.y) <= kPointEpsilon;
+    });
+    CVertex* given = m_vertices.AddVertex(pt, polygon);
+    const bool made = found == nullptr && !m_vertexWalk.Lists(given) && SamePoint(given->m_point, pt);
+    if (given != found && !made) {
+      Fail("vertex", found ? m_vertexWalk.Describe(found) : "a new vertex", m_vertexWalk.Describe(given));
+      return given;
+    }
+    if (made) m_vertexWalk.order.push_back(given);
+    ++m_seen[made ? "vertex made" : "vertex found"];
+    CheckCursors();
+    return given;
+  }
+
+  void AppendVertex(std::unique_ptr<CVertex> vertex) {
+    Begin([&] { return "AddVertex(new vertex " + Where(*vertex) + ")"; });
+    m_vertices.AddVertex(vertex.get());
+    m_vertexWalk.order.push_back(vertex.release());
+    CheckCursors();
+  }
+
+  // As a host would: never a vertex that an edge still ends at, which would
+  // then measure through a dangling end, nor one with neighbour links,
+  // which the record does not follow.
+  bool CanDelete(const CVertex* vertex) const {
+    const auto endsThere = [vertex](const CEdge* edge) {
+      const CVertex* first = edge->m_pVertex1;
+      const CVertex* second = edge->m_pVertex2;
+      return first == vertex || second == vertex;
+    };
+    return m_withNeighbours.count(vertex) == 0 && std::none_of(Edges().begin(), Edges().end(), endsThere);
+  }
+  void KeepWithNeighbours(std::initializer_list<const CVertex*> vertices) { m_withNeighbours.insert(vertices); }
+
+  // Only a cursor that designated the vertex moves, to the end.
+  void DeleteVertex(CVertex* vertex) {
+    Begin([&] { return "DeleteVertex of " + m_vertexWalk.Describe(vertex); });
+    m_vertices.DeleteVertex(vertex);
+    m_vertexWalk.order.erase(std::find(m_vertexWalk.order.begin(), m_vertexWalk.order.end(), vertex));
+    if (m_vertexWalk.cursor == vertex) m_vertexWalk.cursor = nullptr;
+    ++m_seen["vertex deleted"];
+    CheckCursors();
+  }
+
+  // The move is the library's own: only its report is checked, against the
+  // position that the vertex has afterwards.
+  void Move(CVertex* vertex, const CFPPoint& to) {
+    Begin([&] { return "change of " + m_vertexWalk.Describe(vertex) + " to " + Format(to); });
+    const CFPPoint from = vertex->m_point;
+    const int moved = vertex->change(to);
+    const CFPPoint now = vertex->m_point;
+    if (!(moved == 1 && SamePoint(now, to)) && !(moved == 0 && SamePoint(now, from))) {
+      return Fail("position after change", "the old or the new", std::to_string(moved) + " and " + Format(now));
+    }
+    ++m_seen[moved ? "move made" : "move refused"];
+    CheckCursors();
+  }
+
+  CVertex* NearestVertex(const CFPPoint& pt, double maxDistance) {
+    Begin([&] { return "CVertexList::GetNearest" + Format(pt) + " within " + Format(maxDistance); });
+    return CheckNearest(m_vertices, m_vertexWalk, pt, maxDistance, "nearest vertex");
+  }
+
+  CEdge* NearestEdge(const CFPPoint& pt, double maxDistance) {
+    Begin([&] { return "CEdgeList::GetNearest" + Format(pt) + " within " + Format(maxDistance); });
+    return CheckNearest(m_edges, m_edgeWalk, pt, maxDistance, "nearest edge");
+  }
+
+  void AddEdge(CVertex* first, CVertex* second, CFPPolygon* polygon) {
+    Begin([&] { return "AddEdge(" + m_vertexWalk.Describe(first) + ", " + m_vertexWalk.Describe(second) + ")"; });
+    const CEdge* found = m_edgeWalk.FindFirst([first, second](const CEdge* edge) {
+      const CVertex* end1 = edge->m_pVertex1;
+      const CVertex* end2 = edge->m_pVertex2;
+      return (end1 == first && end2 == second) || (end1 == second && end2 == first);
+    });
+    m_edges.AddEdge(first, second, polygon);
+    ++m_seen[found ? "edge found" : "edge made"];
+    // A walk that ends at the end leaves the same cursor whether it matched
+    // the last edge or made a new one: then the list itself tells.
+    if (!CheckCursors() || m_edgeWalk.cursor != nullptr) return;
+    const std::vector<CEdge*>& listed = ReadEdges();
+    if (found == nullptr) {
+      CEdge* made = listed.size() > Edges().size() ? listed.back() : nullptr;
+      if (made == nullptr || m_edgeWalk.Lists(made) || made->m_pVertex1 != first || made->m_pVertex2 != second) {
+        return Fail("edge", "a new edge from the first vertex to the second", m_edgeWalk.Describe(made));
+      }
+      m_edgeWalk.order.push_back(made);
+    }
+    CompareOrder("edge list", m_edgeWalk, listed);
+  }
+
+  void SetEnd(CEdge* edge, bool first, CVertex* vertex) {
+    Begin([&] {
+      return std::string(first ? "m_pVertex1" : "m_pVertex2") + " of " + m_edgeWalk.Describe(edge) + " := " +
+             m_vertexWalk.Describe(vertex);
+    });
+    (first ? edge->m_pVertex1 : edge->m_pVertex2) = vertex;
+    CheckCursors();
+  }
+
+  void IterateVertices(std::size_t count) { Iterate("vertex list", m_vertices, m_vertexWalk, count); }
+  void IterateEdges(std::size_t count) { Iterate("edge list", m_edges, m_edgeWalk, count); }
+
+  void CheckOrder() {
+    if (!Agrees()) return;
+    Begin([] { return "reading both lists whole"; });
+    CompareOrder("vertex list", m_vertexWalk, VerticesOf(m_vertices));
+    CompareOrder("edge list", m_edgeWalk, EdgesOf(m_edges));
+  }
+
+  void Empty() {
+    Begin([] { return "Empty"; });
+    m_edges.Empty();
+    m_vertices.Empty();
+    m_vertexWalk = {};
+    m_edgeWalk = {};
+    m_withNeighbours.clear();
+    CheckCursors();
+  }
+
+ private:
+  static CVertex* CurrentOf(const CVertexList& list) {
+    return list.isIterationFinished() ? nullptr : list.GetCurrentVertex();
+  }
+  static CEdge* CurrentOf(const CEdgeList& list) {
+    return list.isIterationFinished() ? nullptr : list.GetCurrentEdge();
+  }
+  static CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
+  static CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
+
+  template <class Describe>
+  void Begin(Describe&& describe) {
+    ++m_step;
+    if (m_narration == Narration::kDescribeEachStep) m_operation = describe();
+  }
+
+  void Fail(const std::string& what, const std::string& byWalk, const std::string& byList) {
+    if (m_failed) return;
+    m_failed = true;
+    const std::string operation = m_narration == Narration::kDescribeEachStep ? ", " + m_operation : "";
+    m_report(m_run + ", step " + std::to_string(m_step) + operation + ": " + what + ": the walk gives " + byWalk +
+             ", the list gives " + byList);
+  }
+
+  bool CheckCursors() {
+    if (CurrentOf(m_vertices) != m_vertexWalk.cursor) {
+      Fail("vertex cursor", m_vertexWalk.Describe(m_vertexWalk.cursor), m_vertexWalk.Describe(CurrentOf(m_vertices)));
+    } else if (CurrentOf(m_edges) != m_edgeWalk.cursor) {
+      Fail("edge cursor", m_edgeWalk.Describe(m_edgeWalk.cursor), m_edgeWalk.Describe(CurrentOf(m_edges)));
+    }
+    return Agrees();
+  }
+
+  template <class List, class Element>
+  Element* CheckNearest(const List& list, WalkModel<Element>& walk, const CFPPoint& pt, double maxDistance,
+                        const char* outcome) {
+    Element* nearest = walk.Nearest(pt, maxDistance);
+    Element* given = list.GetNearest(pt, maxDistance);
+    if (given != nearest) {
+      Fail(outcome, walk.Describe(nearest), walk.Describe(given));
+      return given;
+    }
+    if (nearest != nullptr) ++m_seen[outcome];
+    CheckCursors();
+    return given;
+  }
+
+  // The first `count` entries, which leaves the cursor on the next one.
+  template <class List, class Element>
+  void Iterate(const char* name, const List& list, WalkModel<Element>& walk, std::size_t count) {
+    Begin([&] { return "iterating over " + std::to_string(count) + " entries of the " + name; });
+    list.BeginIteration();
+    for (std::size_t i = 0; i < count && i < walk.order.size(); ++i) {
+      Element* next = list.isIterationFinished() ? nullptr : NextOf(list);
+      if (next != walk.order[i]) {
+        return Fail("entry " + std::to_string(i), walk.Describe(walk.order[i]), walk.Describe(next));
+      }
+    }
+    walk.cursor = count < walk.order.size() ? walk.order[count] : nullptr;
+    CheckCursors();
+  }
+
+  template <class Element>
+  void CompareOrder(const char* name, WalkModel<Element>& walk, const std::vector<Element*>& listed) {
+    const auto [byWalk, byList] = std::mismatch(walk.order.begin(), walk.order.end(), listed.begin(), listed.end());
+    if (byWalk != walk.order.end() || byList != listed.end()) {
+      Fail(std::string(name) + " at entry " + std::to_string(byWalk - walk.order.begin()),
+           walk.Describe(byWalk == walk.order.end() ? nullptr : *byWalk) + " of " + std::to_string(walk.order.size()),
+           walk.Describe(byList == listed.end() ? nullptr : *byList) + " of " + std::to_string(listed.size()));
+    }
+    walk.cursor = nullptr;
+  }
+
+  // Into storage kept from read to read: edges made one by one are each
+  // checked against the whole list.
+  const std::vector<CEdge*>& ReadEdges() {
+    ReadList(m_edges, m_listedEdges);
+    return m_listedEdges;
+  }
+
+  std::string m_run;
+  Report m_report;
+  Narration m_narration;
+  std::string m_operation;
+  std::size_t m_step = 0;
+  bool m_failed = false;
+  Outcomes m_seen;
+  CVertexList m_vertices;
+  CEdgeList m_edges;
+  WalkModel<CVertex> m_vertexWalk;
+  WalkModel<CEdge> m_edgeWalk;
+  std::unordered_set<const CVertex*> m_withNeighbours;
+  std::vector<CEdge*> m_listedEdges;
+};
+
+}  // namespace fpgeom::test

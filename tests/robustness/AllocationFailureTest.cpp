@@ -12,6 +12,8 @@
 
 #include "support/AllocationCounter.h"
 #include "robustness/RobustnessSupport.h"
+#include "support/CheckedTopology.h"
+#include "support/TopologyLists.h"
 
 namespace fpgeom::test {
 namespace {
@@ -307,36 +309,17 @@ struct GridTopology {
   CEdgeList edges;
 };
 
-template <class Element, class List>
-std::vector<Element*> Listed(const List& list, Element* (List::*next)() const) {
-  std::vector<Element*> listed;
-  for (list.BeginIteration(); list.isIterationFinished() == 0;) listed.push_back((list.*next)());
-  return listed;
-}
-
-// The first element strictly nearest, by a walk over the list as iterated.
-template <class Element>
-Element* NearestByWalk(const std::vector<Element*>& listed, const CFPPoint& pt, double maxDistance) {
-  Element* nearest = nullptr;
-  for (Element* element : listed) {
-    const double d = element->distance(pt);
-    if (d < maxDistance) {
-      maxDistance = d;
-      nearest = element;
-    }
-  }
-  return nearest;
-}
-
 // Whether a failure lands in the framework or in an index (which gives up
 // and walks), what was built answers as a walk.
 void ExpectAnswersAsWalks(GridTopology& map) {
-  const std::vector<CVertex*> vertices = Listed(map.vertices, &CVertexList::GetNextVertex);
-  const std::vector<CEdge*> edges = Listed(map.edges, &CEdgeList::GetNextEdge);
+  WalkModel<CVertex> vertexWalk{VerticesOf(map.vertices)};
+  WalkModel<CEdge> edgeWalk{EdgesOf(map.edges)};
+  const std::vector<CVertex*>& vertices = vertexWalk.order;
+  const std::vector<CEdge*>& edges = edgeWalk.order;
   for (int probe = 0; probe < 12; ++probe) {
     const CFPPoint pt(0.93 * probe, 0.57 * probe);
-    EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), NearestByWalk(vertices, pt, 0.6)) << probe;
-    EXPECT_EQ(map.edges.GetNearest(pt, 0.6), NearestByWalk(edges, pt, 0.6)) << probe;
+    EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), vertexWalk.Nearest(pt, 0.6)) << probe;
+    EXPECT_EQ(map.edges.GetNearest(pt, 0.6), edgeWalk.Nearest(pt, 0.6)) << probe;
   }
   for (std::size_t i = 0; i < vertices.size(); i += 7) {
     EXPECT_EQ(map.vertices.AddVertex(vertices[i]->m_point, map.cells.front().get()), vertices[i]);
@@ -344,7 +327,7 @@ void ExpectAnswersAsWalks(GridTopology& map) {
   for (std::size_t i = 0; i < edges.size(); i += 7) {
     map.edges.AddEdge(edges[i]->m_pVertex2, edges[i]->m_pVertex1, map.cells.front().get());
   }
-  EXPECT_EQ(Listed(map.edges, &CEdgeList::GetNextEdge), edges);
+  EXPECT_EQ(EdgesOf(map.edges), edges);
 }
 
 TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksWhenMemoryRunsOut) {

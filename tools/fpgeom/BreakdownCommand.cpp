@@ -18,11 +18,7 @@ int RunBreakdown(const BreakdownOptions& options) {
   io::Document document = options.input.Load();
   const BreakdownOutcome outcome = BreakDown(document.rings);
   Report report;
-  report.data["rings"] = nlohmann::json::array();
-  for (const RingLoops& ring : outcome.rings) {
-    report.Line(RingLoopsText(ring));
-    report.data["rings"].push_back(RingLoopsJson(ring));
-  }
+  report.Each("rings", outcome.rings, RingLoopsText, RingLoopsJson);
   document.rings = outcome.result;
   options.output.Emit(report, &document);
   return kExitSuccess;

@@ -20,11 +20,7 @@ int RunClean(const CleanOptions& options) {
   io::Document document = options.input.Load();
   const CleanOutcome outcome = Clean(document.rings);
   Report report;
-  report.data["rings"] = nlohmann::json::array();
-  for (const CleanedRing& ring : outcome.rings) {
-    report.Line(CleanedRingText(ring));
-    report.data["rings"].push_back(CleanedRingJson(ring));
-  }
+  report.Each("rings", outcome.rings, CleanedRingText, CleanedRingJson);
   report.data["degenerate"] = outcome.AnyDegenerate();
   document.rings = outcome.result;
   options.output.Emit(report, &document);

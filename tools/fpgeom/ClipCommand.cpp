@@ -24,11 +24,7 @@ int RunClip(const ClipOptions& options) {
   Report report;
   report.Line("clipping by " + RectText(rect));
   report.data["rect"] = RectJson(rect);
-  report.data["rings"] = nlohmann::json::array();
-  for (const ClippedRing& ring : outcome.rings) {
-    report.Line(ClippedRingText(ring));
-    report.data["rings"].push_back(ClippedRingJson(ring));
-  }
+  report.Each("rings", outcome.rings, ClippedRingText, ClippedRingJson);
   document.rings = outcome.result;
   options.output.Emit(report, &document);
   return kExitSuccess;

@@ -26,11 +26,8 @@ int RunInfo(const InfoOptions& options) {
     report.Line(RingFactsText(facts));
     report.data["rings"].push_back(RingFactsJson(facts));
   }
-  report.data["points"] = nlohmann::json::array();
-  for (const CFPPoint& point : document.points) {
-    report.Line("point " + PointText(point));
-    report.data["points"].push_back(PointJson(point));
-  }
+  report.Each(
+      "points", document.points, [](const CFPPoint& point) { return "point " + PointText(point); }, PointJson);
   options.output.Emit(report);
   return kExitSuccess;
 }

@@ -16,8 +16,6 @@ namespace {
 constexpr std::int64_t kLongestInCells = 64;
 constexpr double kSmallestSide = 0x1p-1000;
 
-bool IsFinite(const CFPPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
 }  // namespace
 
 void EdgeIndex::EndWatch::Moved() noexcept { m_entry.index.Replace(m_entry); }
@@ -76,18 +74,23 @@ void EdgeIndex::Cleared() noexcept {
 
 void EdgeIndex::WatchEnds(Entry& entry) noexcept {
   const CEdge& edge = *entry.Watched();
-  entry.watched = edge.m_pVertex1 != nullptr && edge.m_pVertex2 != nullptr;
-  if (entry.watched) {
+  if (edge.m_pVertex1 != nullptr && edge.m_pVertex2 != nullptr) {
     entry.ends[0].Watch(edge.m_pVertex1);
     entry.ends[1].Watch(edge.m_pVertex2);
     return;
   }
+  ListUnwatched(entry);
+}
+
+void EdgeIndex::ListUnwatched(Entry& entry) noexcept {
   entry.unwatchedSlot = m_unwatched.size();
   m_unwatched.push_back(&entry);
 }
 
+// Also from an orphan's first destroyed end, when the other is still
+// watched.
 void EdgeIndex::UnwatchEnds(Entry& entry) noexcept {
-  if (entry.watched) {
+  if (entry.EndsWatched()) {
     for (EndWatch& end : entry.ends) end.Watch(nullptr);
     return;
   }
@@ -120,9 +123,7 @@ void EdgeIndex::Release(Entry& entry) noexcept {
 void EdgeIndex::Orphan(Entry& entry) noexcept {
   if (!Vouches()) return;
   UnwatchEnds(entry);
-  entry.watched = false;
-  entry.unwatchedSlot = m_unwatched.size();
-  m_unwatched.push_back(&entry);
+  ListUnwatched(entry);
   Replace(entry);
 }
 
@@ -177,7 +178,7 @@ void EdgeIndex::PlaceEdge(Entry& entry) {
   const CEdge& edge = *entry.Watched();
   const CVertex* a = edge.m_pVertex1;
   const CVertex* b = edge.m_pVertex2;
-  const bool measurable = entry.watched && IsFinite(a->m_point) && IsFinite(b->m_point);
+  const bool measurable = entry.EndsWatched() && IsFinite(a->m_point) && IsFinite(b->m_point);
   if (measurable) {
     m_bounds.Include(a->m_point);
     m_bounds.Include(b->m_point);
@@ -223,7 +224,7 @@ void EdgeIndex::Rescale() {
   std::size_t measured = 0;
   m_entries.ForEach([&](Entry& entry) {
     Unplace(entry);
-    if (entry.node == nullptr || !entry.watched) return;
+    if (entry.node == nullptr || !entry.EndsWatched()) return;
     const CEdge& edge = *entry.Watched();
     const CFPPoint& a = edge.m_pVertex1->m_point;
     const CFPPoint& b = edge.m_pVertex2->m_point;

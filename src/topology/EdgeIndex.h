@@ -93,7 +93,7 @@ class EdgeIndex {
     std::uint64_t rank = 0;
     // Both ends watched, or else listed among the unwatched at
     // unwatchedSlot.
-    bool watched = false;
+    bool EndsWatched() const noexcept { return ends[0].Watched() != nullptr || ends[1].Watched() != nullptr; }
     std::size_t unwatchedSlot = 0;
     Place place = Place::kNone;
     PairKey low{0, 0};
@@ -108,6 +108,7 @@ class EdgeIndex {
 
   void Index(POSITION node, CEdge& edge) noexcept;
   void WatchEnds(Entry& entry) noexcept;
+  void ListUnwatched(Entry& entry) noexcept;
   void UnwatchEnds(Entry& entry) noexcept;
   void Rekey(Entry& entry) noexcept;
   void Release(Entry& entry) noexcept;

@@ -37,9 +37,6 @@ class EntryPool {
 
   void Give(Entry& entry) noexcept { m_spare.push_back(&entry); }
 
-  // Whether no entry is taken.
-  bool AllSpare() const noexcept { return m_spare.size() == Made(); }
-
   // Calls visit(entry) for every entry made, taken or spare.
   template <class Visit>
   void ForEach(Visit&& visit) {
@@ -66,10 +63,6 @@ class EntryPool {
       const std::size_t made = b + 1 == pool.m_blocks.size() ? pool.m_madeInLast : kBlockSize;
       for (std::size_t i = 0; i < made; ++i) visit(*pool.m_blocks[b][i]);
     }
-  }
-
-  std::size_t Made() const noexcept {
-    return m_blocks.empty() ? 0 : (m_blocks.size() - 1) * kBlockSize + m_madeInLast;
   }
 
   std::vector<std::unique_ptr<std::optional<Entry>[]>> m_blocks;

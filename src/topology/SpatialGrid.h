@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -13,6 +14,10 @@
 #include "topology/KeyedChains.h"
 
 namespace fpgeom::detail {
+
+// Non-finite positions are filed in no cell: they match nothing and are
+// nearest to nothing.
+inline bool IsFinite(const CFPPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 // A growing box around the positions filed in a grid.
 struct Bounds {

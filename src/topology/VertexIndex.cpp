@@ -16,8 +16,6 @@ namespace {
 constexpr double kSmallestSide = 8 * kPointEpsilon;
 constexpr double kSearchReach = 4 * kPointEpsilon;
 
-bool IsFinite(const CFPPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
 }  // namespace
 
 CVertex* VertexIndex::FindFirstAt(const List& list, POSITION& cursor, const CFPPoint& pt) const {
@@ -141,10 +139,9 @@ void VertexIndex::Rescale() {
   KeyedChains<Entry> cells;
   const GridScale scale = GridScale::Fitting(m_filed + 1, m_bounds, 0, kSmallestSide);
   m_entries.ForEach([&](Entry& entry) {
-    if (entry.filed) cells.Add(scale.Cell(entry.Watched()->m_point), &entry);
-  });
-  m_entries.ForEach([&](Entry& entry) {
-    if (entry.filed) entry.cell = scale.Cell(entry.Watched()->m_point);
+    if (!entry.filed) return;
+    entry.cell = scale.Cell(entry.Watched()->m_point);
+    cells.Add(entry.cell, &entry);
   });
   m_cells = std::move(cells);
   m_scale = scale;

@@ -19,8 +19,8 @@ namespace fpgeom::detail {
 
 namespace {
 
-// The equality of CFPPoint without the copy that its by-value argument costs
-// on every comparison.
+// CFPPoint's equality, inlined: the member is an exported call, made once per
+// node on this search.
 bool SamePoint(const CFPPoint& first, const CFPPoint& second) {
   return WithinPointTolerance(first.x, second.x) && WithinPointTolerance(first.y, second.y);
 }

@@ -49,11 +49,15 @@ inline Ring MakeRing(Shape shape, int count) {
 
 // Points spread over the ring's box and a little beyond, the same for every
 // library.
-inline Ring QueryPoints(int count) {
+template <class Point = Vertex>
+std::vector<Point> QueryPoints(int count) {
   std::mt19937_64 random(42);
   std::uniform_real_distribution<double> coordinate(-600, 1600);
-  Ring points;
-  for (int k = 0; k < count; ++k) points.push_back({coordinate(random), coordinate(random)});
+  std::vector<Point> points;
+  for (int k = 0; k < count; ++k) {
+    const double x = coordinate(random);
+    points.push_back(Point{x, coordinate(random)});
+  }
   return points;
 }
 

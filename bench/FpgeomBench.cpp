@@ -22,12 +22,6 @@ CFPPolygon PolygonOf(Shape shape, int count) {
   return polygon;
 }
 
-std::vector<CFPPoint> Queries() {
-  std::vector<CFPPoint> queries;
-  for (const auto& point : QueryPoints(64)) queries.emplace_back(point.x, point.y);
-  return queries;
-}
-
 void Area(benchmark::State& state, Shape shape) {
   const CFPPolygon polygon = PolygonOf(shape, static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(polygon.Area());
@@ -35,14 +29,14 @@ void Area(benchmark::State& state, Shape shape) {
 
 void PtInPolygon(benchmark::State& state, Shape shape) {
   const CFPPolygon polygon = PolygonOf(shape, static_cast<int>(state.range(0)));
-  const auto queries = Queries();
+  const auto queries = QueryPoints<CFPPoint>(64);
   std::size_t next = 0;
   for (auto _ : state) benchmark::DoNotOptimize(polygon.PtInPolygon(queries[next++ % queries.size()]));
 }
 
 void DistanceFromPoint(benchmark::State& state, Shape shape) {
   const CFPPolygon polygon = PolygonOf(shape, static_cast<int>(state.range(0)));
-  const auto queries = Queries();
+  const auto queries = QueryPoints<CFPPoint>(64);
   std::size_t next = 0;
   for (auto _ : state) benchmark::DoNotOptimize(polygon.DistanceFromPoint(queries[next++ % queries.size()]));
 }

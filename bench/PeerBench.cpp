@@ -34,12 +34,6 @@ Polygon PolygonOf(Shape shape, int count) {
   return polygon;
 }
 
-std::vector<Point> Queries() {
-  std::vector<Point> queries;
-  for (const auto& point : QueryPoints(64)) queries.emplace_back(point.x, point.y);
-  return queries;
-}
-
 void Area(benchmark::State& state, Shape shape) {
   const Polygon polygon = PolygonOf(shape, static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(bg::area(polygon));
@@ -47,7 +41,7 @@ void Area(benchmark::State& state, Shape shape) {
 
 void PtInPolygon(benchmark::State& state, Shape shape) {
   const Polygon polygon = PolygonOf(shape, static_cast<int>(state.range(0)));
-  const auto queries = Queries();
+  const auto queries = QueryPoints<Point>(64);
   std::size_t next = 0;
   for (auto _ : state) benchmark::DoNotOptimize(bg::covered_by(queries[next++ % queries.size()], polygon));
 }
@@ -55,7 +49,7 @@ void PtInPolygon(benchmark::State& state, Shape shape) {
 void DistanceFromPoint(benchmark::State& state, Shape shape) {
   const Polygon polygon = PolygonOf(shape, static_cast<int>(state.range(0)));
   const bg::model::linestring<Point> boundary(polygon.outer().begin(), polygon.outer().end());
-  const auto queries = Queries();
+  const auto queries = QueryPoints<Point>(64);
   std::size_t next = 0;
   for (auto _ : state) benchmark::DoNotOptimize(bg::distance(queries[next++ % queries.size()], boundary));
 }

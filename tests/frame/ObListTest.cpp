@@ -45,11 +45,10 @@ TEST(ObList, SerializesItsCountAndObjectsAndLoadsThemAfterWhatItHolds) {
   SampleValue first(10);
   SampleDerived second;
   second.m_value = 20;
-  CObList list;
-  list.AddTail(&first);
-  list.AddTail(&second);
-  list.AddTail(nullptr);
-  list.AddTail(&first);
+  CTypedPtrList<CObList, SampleValue*> list;
+  for (SampleValue* element : {&first, static_cast<SampleValue*>(&second), static_cast<SampleValue*>(nullptr), &first}) {
+    list.AddTail(element);
+  }
   const std::vector<BYTE> bytes = StoreList(list);
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(bytes[0], 4);
@@ -97,29 +96,6 @@ TEST(ObList, ACutOrOverstatedListKeepsTheObjectsReadBeforeTheEnd) {
   EXPECT_EQ(LoadCause(huge, hugeRead), CArchiveException::endOfFile);
   ASSERT_EQ(hugeRead.GetCount(), 4);
   EXPECT_EQ(ValueOf(hugeRead.GetTail()), 3);
-}
-
-TEST(ObList, IsRegisteredForArchivesAndOwnsNothing) {
-  SampleValue value(5);
-  CMemFile file;
-  {
-    CTypedPtrList<CObList, SampleValue*> inner;
-    inner.AddTail(&value);
-    EXPECT_EQ(inner.GetHead()->m_value, 5);
-    CArchive ar(&file, CArchive::store);
-    ar << &inner;
-    ar.Close();
-  }
-  EXPECT_EQ(value.m_value, 5);
-  file.SeekToBegin();
-  CArchive ar(&file, CArchive::load);
-  CObList* read = nullptr;
-  ar >> read;
-  ASSERT_NE(read, nullptr);
-  std::unique_ptr<CObList> owned(read);
-  OwnedObjects owner{*read};
-  ASSERT_EQ(read->GetCount(), 1);
-  EXPECT_EQ(ValueOf(read->GetHead()), 5);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ TEST(RuntimeClass, CreatesObjectsOnlyOfCreatableClasses) {
   ASSERT_NE(byName, nullptr);
   EXPECT_NE(dynamic_cast<SampleDerived*>(byName.get()), nullptr);
   EXPECT_EQ(byName->GetRuntimeClass(), RUNTIME_CLASS(SampleDerived));
+  EXPECT_NE(std::unique_ptr<CObject>(CRuntimeClass::CreateObject("CObList")), nullptr);
 
   std::unique_ptr<CObject> dynCreate(RUNTIME_CLASS(SampleDynCreate)->CreateObject());
   ASSERT_NE(dynCreate, nullptr);

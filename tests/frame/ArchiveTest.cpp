@@ -308,8 +308,6 @@ TEST(Archive, RefusesToWriteAClassItCouldNotReadBack) {
 TEST(Archive, RefusesTheWrongDirection) {
   CMemFile storingFile;
   CArchive storing(&storingFile, CArchive::store);
-  EXPECT_TRUE(storing.IsStoring());
-  EXPECT_FALSE(storing.IsLoading());
   const Action loads[] = {
       [](CArchive& ar) { BYTE b; ar >> b; },
       [](CArchive& ar) { double d; ar >> d; },
@@ -323,7 +321,6 @@ TEST(Archive, RefusesTheWrongDirection) {
   BYTE source[4] = {1, 2, 3, 4};
   CMemFile loadingFile(source, sizeof source);
   CArchive loading(&loadingFile, CArchive::load);
-  EXPECT_TRUE(loading.IsLoading());
   const SampleValue sample(1);
   const Action stores[] = {
       [](CArchive& ar) { ar << static_cast<BYTE>(1); },
@@ -338,22 +335,6 @@ TEST(Archive, RefusesTheWrongDirection) {
   DWORD value = 0;
   loading >> value;
   EXPECT_EQ(value, 0x04030201u);
-}
-
-TEST(Archive, ReadOwnedObjectTakesOnlyNewObjects) {
-  Load(ByteWriter().NewSample(3).bytes,
-       [](CArchive& ar) { EXPECT_EQ(ValueOf(ReadOwnedObject(ar, RUNTIME_CLASS(SampleValue)).get()), 3); });
-  EXPECT_EQ(LoadingFailure(ByteWriter().Word(0).bytes, [](CArchive& ar) { ReadOwnedObject(ar, nullptr); }),
-            CArchiveException::badIndex);
-  EXPECT_EQ(LoadingFailure(ByteWriter().NewSample(3).Word(2).bytes,
-                           [](CArchive& ar) {
-                             std::unique_ptr<CObject> first = ReadOwnedObject(ar, nullptr);
-                             ReadOwnedObject(ar, nullptr);
-                           }),
-            CArchiveException::badIndex);
-  EXPECT_EQ(LoadingFailure(ByteWriter().NewSample(3).bytes,
-                           [](CArchive& ar) { ReadOwnedObject(ar, RUNTIME_CLASS(SampleDerived)); }),
-            CArchiveException::badClass);
 }
 
 TEST(Archive, ForgetsTheObjectsOfARecordThatFailed) {
@@ -374,13 +355,11 @@ TEST(Archive, ForgetsTheObjectsOfARecordThatFailed) {
 TEST(Archive, RoundTripsThroughAFileOnDiskAndLeavesTheFileWhereItStopped) {
   const TempDirectory directory;
   const std::string path = directory.File("objects.bin");
-  SampleValue shared(11);
   {
     CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     CArchive ar(&file, CArchive::store);
     EXPECT_EQ(ar.m_strFileName, path);
-    ar << 2.25 << &shared << &shared;
-    ar.WriteCount(70000);
+    ar << 2.25 << 3.5;
   }  // the archive flushes as it goes away
   CFile file(path.c_str(), CFile::modeRead);
   {
@@ -388,13 +367,10 @@ TEST(Archive, RoundTripsThroughAFileOnDiskAndLeavesTheFileWhereItStopped) {
     double d = 0;
     ar >> d;
     EXPECT_EQ(d, 2.25);
-    std::unique_ptr<CObject> read = ReadAny(ar);
-    EXPECT_EQ(ar.ReadObject(nullptr), read.get());
-    EXPECT_EQ(ValueOf(read.get()), 11);
     ar.Close();
   }
   // The archive read ahead, but hands back what it did not use.
-  EXPECT_EQ(file.GetPosition(), 8u + 21u + 2u);
+  EXPECT_EQ(file.GetPosition(), 8u);
 }
 
 TEST(Archive, PassesLargeRawBlocksThroughBothWays) {

@@ -40,7 +40,6 @@ struct Tracked {
   }
   Tracked& operator=(const Tracked&) = default;
   ~Tracked() { --s_live; }
-  bool operator==(const Tracked& other) const { return value == other.value; }
 
   int value;
 };

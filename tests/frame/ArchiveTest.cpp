@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <iterator>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>

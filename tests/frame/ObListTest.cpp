@@ -8,9 +8,7 @@
 #include "fpgeom/frame/ObList.h"
 #include "frame/SampleObjects.h"
 
-using fpgeom::test::SampleDerived;
-using fpgeom::test::SampleValue;
-
+namespace fpgeom::test {
 namespace {
 
 // Deletes the objects a loaded list holds; each appears once in these tests.
@@ -29,7 +27,7 @@ std::vector<BYTE> StoreList(CObList& list) {
   return std::vector<BYTE>(file.GetBuffer(), file.GetBuffer() + file.GetLength());
 }
 
-// Loads the list from bytes that must fail, and gives the archive's cause.
+// Loads the list from the bytes and gives the archive's cause, if any.
 int LoadCause(std::vector<BYTE> bytes, CObList& list) {
   CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
   CArchive ar(&file, CArchive::load);
@@ -41,56 +39,37 @@ int LoadCause(std::vector<BYTE> bytes, CObList& list) {
   return CArchiveException::none;
 }
 
-}  // namespace
+std::int32_t ValueOf(const CObject* object) { return static_cast<const SampleValue*>(object)->m_value; }
 
-TEST(ObList, IsAPointerListThatOwnsNothing) {
-  SampleValue a(1);
-  SampleValue b(2);
-  {
-    CTypedPtrList<CObList, SampleValue*> list;
-    list.AddTail(&b);
-    list.AddHead(&a);
-    list.InsertAfter(list.GetHeadPosition(), &b);
-    EXPECT_EQ(list.Find(&b), list.FindIndex(1));
-    POSITION pos = list.GetHeadPosition();
-    EXPECT_EQ(list.GetNext(pos)->m_value, 1);
-    EXPECT_EQ(list.RemoveTail(), &b);
-  }
-  EXPECT_EQ(a.m_value, 1);
-  EXPECT_EQ(b.m_value, 2);
-}
-
-TEST(ObList, SerializesItsCountAndObjects) {
+TEST(ObList, SerializesItsCountAndObjectsAndLoadsThemAfterWhatItHolds) {
   SampleValue first(10);
   SampleDerived second;
   second.m_value = 20;
-  CObList list;
-  list.AddTail(&first);
-  list.AddTail(&second);
-  list.AddTail(&first);
+  CTypedPtrList<CObList, SampleValue*> list;
+  for (SampleValue* element : {&first, static_cast<SampleValue*>(&second), static_cast<SampleValue*>(nullptr), &first}) {
+    list.AddTail(element);
+  }
   const std::vector<BYTE> bytes = StoreList(list);
   ASSERT_GE(bytes.size(), 2u);
-  EXPECT_EQ(bytes[0], 3);
+  EXPECT_EQ(bytes[0], 4);
   EXPECT_EQ(bytes[1], 0);
 
-  std::vector<BYTE> copy = bytes;
-  CMemFile file(copy.data(), static_cast<UINT>(copy.size()));
-  CArchive ar(&file, CArchive::load);
   CObList read;
-  std::unique_ptr<CObject> sentinel(new SampleValue(0));
-  read.AddTail(sentinel.get());
-  read.Serialize(ar);
-  ASSERT_EQ(read.GetCount(), 4);
-  EXPECT_EQ(read.RemoveHead(), sentinel.get());
+  SampleValue sentinel(0);
+  read.AddTail(&sentinel);
+  EXPECT_EQ(LoadCause(bytes, read), CArchiveException::none);
+  ASSERT_EQ(read.GetCount(), 5);
+  EXPECT_EQ(read.RemoveHead(), &sentinel);
   std::unique_ptr<CObject> firstRead(read.GetHead());
   std::unique_ptr<CObject> secondRead(read.GetAt(read.FindIndex(1)));
+  EXPECT_EQ(read.GetAt(read.FindIndex(2)), nullptr);
   EXPECT_EQ(read.GetTail(), firstRead.get());
-  EXPECT_EQ(static_cast<SampleValue*>(firstRead.get())->m_value, 10);
-  ASSERT_EQ(secondRead->GetRuntimeClass(), RUNTIME_CLASS(SampleDerived));
-  EXPECT_EQ(static_cast<SampleValue*>(secondRead.get())->m_value, 20);
+  EXPECT_EQ(ValueOf(firstRead.get()), 10);
+  EXPECT_EQ(secondRead->GetRuntimeClass(), RUNTIME_CLASS(SampleDerived));
+  EXPECT_EQ(ValueOf(secondRead.get()), 20);
 }
 
-TEST(ObList, ATruncatedListKeepsTheObjectsReadBeforeTheEnd) {
+TEST(ObList, ACutOrOverstatedListKeepsTheObjectsReadBeforeTheEnd) {
   std::vector<SampleValue> values(4);
   CObList list;
   for (std::size_t i = 0; i < values.size(); ++i) {
@@ -100,49 +79,24 @@ TEST(ObList, ATruncatedListKeepsTheObjectsReadBeforeTheEnd) {
   const std::vector<BYTE> bytes = StoreList(list);
   const int live = SampleValue::s_live;
   // Cut inside the third object's record.
-  std::vector<BYTE> cut(bytes.begin(), bytes.begin() + 2 + 21 + 6 + 3);
   CObList read;
   OwnedObjects owner{read};
-  EXPECT_EQ(LoadCause(cut, read), CArchiveException::endOfFile);
+  EXPECT_EQ(LoadCause(std::vector<BYTE>(bytes.begin(), bytes.begin() + 2 + 21 + 6 + 3), read),
+            CArchiveException::endOfFile);
   ASSERT_EQ(read.GetCount(), 2);
-  EXPECT_EQ(static_cast<SampleValue*>(read.GetHead())->m_value, 0);
-  EXPECT_EQ(static_cast<SampleValue*>(read.GetTail())->m_value, 1);
+  EXPECT_EQ(ValueOf(read.GetHead()), 0);
+  EXPECT_EQ(ValueOf(read.GetTail()), 1);
   EXPECT_EQ(SampleValue::s_live, live + 2);
+
+  // Four billion declared, four objects present: loading stops at the data's end.
+  std::vector<BYTE> huge = {0xFF, 0xFF, 0x00, 0x28, 0x6B, 0xEE};
+  huge.insert(huge.end(), bytes.begin() + 2, bytes.end());
+  CObList hugeRead;
+  OwnedObjects hugeOwner{hugeRead};
+  EXPECT_EQ(LoadCause(huge, hugeRead), CArchiveException::endOfFile);
+  ASSERT_EQ(hugeRead.GetCount(), 4);
+  EXPECT_EQ(ValueOf(hugeRead.GetTail()), 3);
 }
 
-TEST(ObList, IsRegisteredForArchives) {
-  SampleValue value(5);
-  CObList inner;
-  inner.AddTail(&value);
-  CMemFile file;
-  {
-    CArchive ar(&file, CArchive::store);
-    ar << &inner;
-    ar.Close();
-  }
-  file.SeekToBegin();
-  CArchive ar(&file, CArchive::load);
-  CObList* read = nullptr;
-  ar >> read;
-  ASSERT_NE(read, nullptr);
-  std::unique_ptr<CObList> owned(read);
-  OwnedObjects owner{*read};
-  ASSERT_EQ(read->GetCount(), 1);
-  EXPECT_EQ(static_cast<SampleValue*>(read->GetHead())->m_value, 5);
-}
-
-TEST(ObList, AHugeCountEndsAtTheEndOfTheData) {
-  // Four billion declared, one object present: loading stops at the data's end.
-  std::vector<BYTE> bytes = {0xFF, 0xFF, 0x00, 0x28, 0x6B, 0xEE};
-  SampleValue value(8);
-  CObList one;
-  one.AddTail(&value);
-  const std::vector<BYTE> object = StoreList(one);
-  bytes.insert(bytes.end(), object.begin() + 2, object.end());
-
-  CObList read;
-  OwnedObjects owner{read};
-  EXPECT_EQ(LoadCause(bytes, read), CArchiveException::endOfFile);
-  ASSERT_EQ(read.GetCount(), 1);
-  EXPECT_EQ(static_cast<SampleValue*>(read.GetHead())->m_value, 8);
-}
+}  // namespace
+}  // namespace fpgeom::test

@@ -18,23 +18,14 @@ constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 TEST(Point, EqualityAllowsTwoToTheMinus23InEachCoordinateInclusiveAndAbsolute) {
   const double eps = fpgeom::kPointEpsilon;
   const double justOver = std::nextafter(eps, 1.0);
-  const struct {
-    CFPPoint a, b;
-    bool equal;
-  } cases[] = {
-      {{0, 0}, {-eps, eps}, true},
-      {{0, 0}, {justOver, 0}, false},
-      {{0, 0}, {0, -justOver}, false},
-      // One ulp at 1e10 is 2^-19: a relative tolerance would call these equal.
-      {{1e10, 0}, {std::nextafter(1e10, 2e10), 0}, false},
-      // A NaN difference is not greater than the tolerance.
-      {{kNaN, 0}, {5, 0}, true},
-      {{kNaN, 0}, {5, 1}, false},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.a == c.b, c.equal) << c.b.x << ", " << c.b.y;
-    EXPECT_EQ(c.a != c.b, !c.equal) << c.b.x << ", " << c.b.y;
-  }
+  EXPECT_TRUE(CFPPoint(0, 0) == CFPPoint(-eps, eps));
+  EXPECT_FALSE(CFPPoint(0, 0) == CFPPoint(justOver, 0));
+  EXPECT_TRUE(CFPPoint(0, 0) != CFPPoint(0, -justOver));
+  // One ulp at 1e10 is 2^-19: a relative tolerance would call these equal.
+  EXPECT_FALSE(CFPPoint(1e10, 0) == CFPPoint(std::nextafter(1e10, 2e10), 0));
+  // A NaN difference is not greater than the tolerance.
+  EXPECT_TRUE(CFPPoint(kNaN, 0) == CFPPoint(5, 0));
+  EXPECT_FALSE(CFPPoint(kNaN, 0) == CFPPoint(5, 1));
 }
 
 TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {

@@ -46,12 +46,7 @@ TEST(PolyRgn, IteratesInTheOrderOfAdditionAndThrowsAtTheEnd) {
   EXPECT_THROW(region.getCurrentPolygon(), CInvalidArgException);
 }
 
-TEST(PolyRgn, IsCreatableUnregisteredAndCopiesIntoPlainPolygonsLeavingBothCursorsAtTheEnd) {
-  const std::unique_ptr<CObject> created(RUNTIME_CLASS(CFPPolyRgn)->CreateObject());
-  EXPECT_EQ(created->GetRuntimeClass(), RUNTIME_CLASS(CFPPolyRgn));
-  EXPECT_EQ(RUNTIME_CLASS(CFPPolyRgn)->m_wSchema, 0xFFFFu);
-  EXPECT_EQ(CRuntimeClass::FromName("CFPPolyRgn"), nullptr);
-
+TEST(PolyRgn, CopiesArePlainPolygonsOfTheSamePointsAndLeaveBothCursorsAtTheEnd) {
   CountedRegion counted;
   counted.region.BeginIteration();
   const CFPPolyRgn copy(counted.region);
@@ -63,6 +58,13 @@ TEST(PolyRgn, IsCreatableUnregisteredAndCopiesIntoPlainPolygonsLeavingBothCursor
   copy.BeginIteration();
   copy.getCurrentPolygon()->AddTailNode(9.0, 9.0);
   EXPECT_EQ(WalkedRing(*counted.first), kTriangle);
+}
+
+TEST(PolyRgn, IsCreatableByClassWithoutSchemaAndNotRegisteredByName) {
+  const std::unique_ptr<CObject> created(RUNTIME_CLASS(CFPPolyRgn)->CreateObject());
+  EXPECT_EQ(created->GetRuntimeClass(), RUNTIME_CLASS(CFPPolyRgn));
+  EXPECT_EQ(RUNTIME_CLASS(CFPPolyRgn)->m_wSchema, 0xFFFFu);
+  EXPECT_EQ(CRuntimeClass::FromName("CFPPolyRgn"), nullptr);
 }
 
 TEST(PolyRgn, AssignmentDeletesTheOwnPolygonsUnlessTheSourceIsTheRegionItself) {

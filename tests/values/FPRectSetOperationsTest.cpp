@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 #include "fpgeom/values/FPRect.h"
 #include "values/RectExpectations.h"
 
@@ -18,8 +20,8 @@ struct Case {
 const CFPRect kSquare = RectFromCorners(0, 0, 10, 10);
 const CFPRect kZero = RectFromCorners(0, 0, 0, 0);
 
-template <class Operation>
-void ExpectCases(const Case (&cases)[6], Operation operation) {
+template <std::size_t N, class Operation>
+void ExpectCases(const Case (&cases)[N], Operation operation) {
   for (const Case& c : cases) {
     CFPRect result(1, 2, 3, 4);
     EXPECT_EQ(operation(result, c.first, c.second), c.expected) << c.description;

@@ -1,29 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/region/FPPolyRgn.h"
 #include "region/RegionTestSupport.h"
+#include "values/RectExpectations.h"
 
 namespace {
 
 using namespace fpgeom::test;
+using fpgeom::testing::ExpectRect;
 
-// Rings in the clockwise order that the rectangle constructor gives them
-// (positive area with y up).
-Coordinates Square(double left, double bottom, double side) {
+// Clockwise, as the rectangle constructor gives them (positive area, y up).
+Ring Square(double left, double bottom, double side) {
   return {{left, bottom}, {left, bottom + side}, {left + side, bottom + side}, {left + side, bottom}};
 }
 
 void ExpectPoint(const CFPPoint& point, double x, double y) {
   EXPECT_EQ(point.x, x);
   EXPECT_EQ(point.y, y);
-}
-
-void ExpectRect(const CFPRect& rect, double left, double bottom, double right, double top) {
-  ExpectPoint(CFPPoint(rect.left, rect.bottom), left, bottom);
-  ExpectPoint(CFPPoint(rect.right, rect.top), right, top);
 }
 
 TEST(PolyRgnQueries, EmptyRegionAnswersWithoutTouchingTheResult) {
@@ -41,10 +38,10 @@ TEST(PolyRgnQueries, EmptyRegionAnswersWithoutTouchingTheResult) {
 // (12, 5) lies 2 outside (0,0)-(10,10) and 2 inside (10,0)-(20,10): the
 // distances tie in size, and the earlier polygon's sign wins.
 TEST(PolyRgnQueries, AreaAndDistanceComeFromEveryPolygonInListOrder) {
-  const Coordinates left = Square(0, 0, 10);
-  const Coordinates right = Square(10, 0, 10);
+  const Ring left = Square(0, 0, 10);
+  const Ring right = Square(10, 0, 10);
   EXPECT_EQ(RegionOf({left, Square(20, 0, 1)}).Area(), 101.0);
-  EXPECT_EQ(RegionOf({left, Coordinates(left.rbegin(), left.rend())}).Area(), 0.0);
+  EXPECT_EQ(RegionOf({left, Ring(left.rbegin(), left.rend())}).Area(), 0.0);
   EXPECT_EQ(RegionOf({left, Square(20, 0, 10)}).DistanceFromPoint(CFPPoint(27, 5)), -3.0);
   EXPECT_EQ(RegionOf({left, right}).DistanceFromPoint(CFPPoint(12, 5)), 2.0);
   EXPECT_EQ(RegionOf({right, left}).DistanceFromPoint(CFPPoint(12, 5)), -2.0);
@@ -119,17 +116,13 @@ TEST(PolyRgnQueries, MassCenterWeighsEachPolygonOfThreeOrMorePointsTheSame) {
 }
 
 TEST(PolyRgnQueries, IsIntersectWithARectangleAnswersAsClippingWouldWithoutClipping) {
-  const std::vector<Coordinates> rings = {Square(0, 0, 4), Square(10, 10, 1)};
-  const struct {
-    CFPRect rect;
-    int expected;
-  } cases[] = {{CFPRect(9.0, 12.0, 9.0, 12.0), 1}, {CFPRect(5.0, 8.0, 5.0, 8.0), 0}};
-  for (const auto& c : cases) {
-    const CFPPolyRgn region = RegionOf(rings);
+  const std::vector<Ring> rings = {Square(0, 0, 4), Square(10, 10, 1)};
+  const CFPPolyRgn region = RegionOf(rings);
+  for (const auto& [rect, expected] : {std::pair{CFPRect(9.0, 12.0, 9.0, 12.0), 1}, {CFPRect(5.0, 8.0, 5.0, 8.0), 0}}) {
     region.BeginIteration();
-    EXPECT_EQ(region.isIntersect(c.rect), c.expected);
+    EXPECT_EQ(region.isIntersect(rect), expected);
     EXPECT_EQ(region.isIterationFinished(), 1);
-    EXPECT_EQ(ContentsOf(region), ContentsOf(RegionOf(rings)));
+    EXPECT_EQ(WalkedRegion(region), rings);
   }
 }
 

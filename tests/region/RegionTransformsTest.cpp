@@ -19,8 +19,8 @@ TEST(PolyRgnTransforms, IntersectRectDeletesTheClippedAwayPolygonsAndKeepsTheOrd
   EXPECT_EQ(region.IntersectRect(CFPRect(0.0, 4.0, 0.0, 4.0)), 1);
   EXPECT_EQ(CountedPolygon::Alive(), 0);
   EXPECT_EQ(region.isIterationFinished(), 1);
-  EXPECT_EQ(ContentsOf(region),
-            (std::vector<Coordinates>{{{1, 1}, {1, 2}, {2, 2}, {2, 1}}, {{0, 0}, {2, 0}, {2, 2}, {0, 2}}}));
+  EXPECT_EQ(WalkedRegion(region),
+            (std::vector<Ring>{{{1, 1}, {1, 2}, {2, 2}, {2, 1}}, {{0, 0}, {2, 0}, {2, 2}, {0, 2}}}));
 
   EXPECT_EQ(region.IntersectRect(CFPRect(100.0, 101.0, 100.0, 101.0)), 0);
   EXPECT_EQ(region.getCount(), 0);
@@ -30,19 +30,19 @@ TEST(PolyRgnTransforms, IntersectRectDeletesTheClippedAwayPolygonsAndKeepsTheOrd
 // polygons in turn.
 template <class Transform>
 void ExpectEveryPolygonTransformed(Transform transform) {
-  const std::vector<Coordinates> rings = {{{3, 5}, {4, 7}, {6, 5}}, {{-2, 0.5}, {0, -4}}};
-  std::vector<Coordinates> expected;
-  for (const Coordinates& ring : rings) {
+  const std::vector<Ring> rings = {{{3, 5}, {4, 7}, {6, 5}}, {{-2, 0.5}, {0, -4}}};
+  std::vector<Ring> expected;
+  for (const Ring& ring : rings) {
     const auto polygon = MakePolygon(ring);
     transform(*polygon);
-    expected.push_back(PointsOf(*polygon));
+    expected.push_back(WalkedRing(*polygon));
   }
   ASSERT_NE(expected, rings);
   CFPPolyRgn region = RegionOf(rings);
   PutCursorsOnTheHeads(region);
   transform(region);
   ExpectCursorsAtTheEnd(region);
-  EXPECT_EQ(ContentsOf(region), expected);
+  EXPECT_EQ(WalkedRegion(region), expected);
 }
 
 TEST(PolyRgnTransforms, TransformsMoveEveryPointOfEveryPolygonAndEndEveryCursor) {

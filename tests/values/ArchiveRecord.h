@@ -1,6 +1,5 @@
-// Stores an object's own record (its Serialize, without any object
-// reference) or its whole object reference into memory and loads them back,
-// so that tests can compare the exact bytes.
+// Stores an object's own record (Serialize) or its whole object reference
+// (WriteObject) into memory and loads them back, to compare exact bytes.
 #pragma once
 
 #include <memory>
@@ -11,12 +10,21 @@
 
 namespace fpgeom::testing {
 
-inline std::vector<BYTE> StoreRecord(CObject& object) {
+template <class Write>
+std::vector<BYTE> Stored(Write write) {
   CMemFile file;
   CArchive archive(&file, CArchive::store);
-  object.Serialize(archive);
+  write(archive);
   archive.Close();
   return std::vector<BYTE>(file.GetBuffer(), file.GetBuffer() + file.GetLength());
+}
+
+inline std::vector<BYTE> StoreRecord(CObject& object) {
+  return Stored([&](CArchive& archive) { object.Serialize(archive); });
+}
+
+inline std::vector<BYTE> StoreObject(const CObject& object) {
+  return Stored([&](CArchive& archive) { archive.WriteObject(&object); });
 }
 
 inline void LoadRecord(CObject& object, std::vector<BYTE> bytes) {
@@ -25,16 +33,6 @@ inline void LoadRecord(CObject& object, std::vector<BYTE> bytes) {
   object.Serialize(archive);
 }
 
-// What WriteObject puts into an archive for one object.
-inline std::vector<BYTE> StoreObject(const CObject& object) {
-  CMemFile file;
-  CArchive archive(&file, CArchive::store);
-  archive.WriteObject(&object);
-  archive.Close();
-  return std::vector<BYTE>(file.GetBuffer(), file.GetBuffer() + file.GetLength());
-}
-
-// The object ReadObject creates from those bytes.
 inline std::unique_ptr<CObject> LoadObject(std::vector<BYTE> bytes, const CRuntimeClass* requested) {
   CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
   CArchive archive(&file, CArchive::load);

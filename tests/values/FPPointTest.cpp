@@ -16,27 +16,23 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 
 TEST(Point, EqualityAllowsTwoToTheMinus23InEachCoordinateInclusiveAndAbsolute) {
-  const CFPPoint origin(0.0, 0.0);
   const double eps = fpgeom::kPointEpsilon;
   const double justOver = std::nextafter(eps, 1.0);
-  EXPECT_TRUE(origin == CFPPoint(-eps, eps));
-  EXPECT_FALSE(origin == CFPPoint(justOver, 0.0));
-  EXPECT_FALSE(origin == CFPPoint(0.0, -justOver));
-  EXPECT_TRUE(origin != CFPPoint(0.0, justOver));
-  EXPECT_FALSE(origin != CFPPoint(eps, 0.0));
+  EXPECT_TRUE(CFPPoint(0, 0) == CFPPoint(-eps, eps));
+  EXPECT_FALSE(CFPPoint(0, 0) == CFPPoint(justOver, 0));
+  EXPECT_TRUE(CFPPoint(0, 0) != CFPPoint(0, -justOver));
   // One ulp at 1e10 is 2^-19: a relative tolerance would call these equal.
-  EXPECT_FALSE(CFPPoint(1e10, 0.0) == CFPPoint(std::nextafter(1e10, 2e10), 0.0));
+  EXPECT_FALSE(CFPPoint(1e10, 0) == CFPPoint(std::nextafter(1e10, 2e10), 0));
   // A NaN difference is not greater than the tolerance.
-  EXPECT_TRUE(CFPPoint(kNaN, 0.0) == CFPPoint(5.0, 0.0));
-  EXPECT_FALSE(CFPPoint(kNaN, 0.0) == CFPPoint(5.0, 1.0));
+  EXPECT_TRUE(CFPPoint(kNaN, 0) == CFPPoint(5, 0));
+  EXPECT_FALSE(CFPPoint(kNaN, 0) == CFPPoint(5, 1));
 }
 
 TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
-  struct Case {
+  const struct {
     double x, y;
     std::int32_t expectedX, expectedY;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {2.5, -2.5, 3, -3},
       {2.4999, -0.5, 2, -1},
       {0.49999999999999994, -0.49999999999999994, 0, 0},
@@ -44,7 +40,7 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
       {2147483647.5, -2147483648.5, kIntMin, kIntMin},
       {kNaN, std::numeric_limits<double>::infinity(), kIntMin, kIntMin},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const CPoint converted = CFPPoint(c.x, c.y);
     EXPECT_EQ(converted.x, c.expectedX) << c.x;
     EXPECT_EQ(converted.y, c.expectedY) << c.y;
@@ -52,30 +48,24 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
 }
 
 TEST(Point, ObjectReferenceNamesTheClassWithSchemaOneBeforeXThenYAsLittleEndianDoubles) {
-  const CFPPoint point(2.0, -0.5);
-  // clang-format off
   const std::vector<BYTE> expected = {
       0xFF, 0xFF, 1, 0, 8, 0, 'C', 'F', 'P', 'P', 'o', 'i', 'n', 't',  // new class, schema 1, name
-      0, 0, 0, 0, 0, 0, 0x00, 0x40,                                      // x 2
-      0, 0, 0, 0, 0, 0, 0xE0, 0xBF,                                      // y -0.5
+      0, 0, 0, 0, 0, 0, 0x00, 0x40, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF,      // x 2, y -0.5
   };
-  // clang-format on
-  EXPECT_EQ(fpgeom::testing::StoreObject(point), expected);
+  EXPECT_EQ(fpgeom::testing::StoreObject(CFPPoint(2.0, -0.5)), expected);
 
   const auto loaded = fpgeom::testing::LoadObject(expected, RUNTIME_CLASS(CFPPoint));
   ASSERT_NE(loaded, nullptr);
   ASSERT_EQ(loaded->GetRuntimeClass(), RUNTIME_CLASS(CFPPoint));
   EXPECT_EQ(static_cast<const CFPPoint&>(*loaded).x, 2.0);
   EXPECT_EQ(static_cast<const CFPPoint&>(*loaded).y, -0.5);
-}
 
-TEST(Point, LoadingAShortRecordThrowsEndOfFile) {
-  CFPPoint loaded(0.0, 0.0);
+  CFPPoint shortRecord(0, 0);
   try {
-    fpgeom::testing::LoadRecord(loaded, {0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0});
+    fpgeom::testing::LoadRecord(shortRecord, {0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0});
     FAIL() << "a 10-byte record loaded";
   } catch (const CArchiveException& error) {
-    EXPECT_EQ(error.m_cause, 3);
+    EXPECT_EQ(error.m_cause, CArchiveException::endOfFile);
   }
 }
 

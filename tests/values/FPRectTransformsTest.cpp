@@ -9,18 +9,14 @@ using fpgeom::testing::ExpectRect;
 using fpgeom::testing::RectFromCorners;
 
 TEST(RectTransforms, MirrorReflectsAboutTheGivenLinesAndKeepsNormalisation) {
-  struct Case {
+  const struct {
     int axis;
     double left, bottom, right, top;
+  } cases[] = {
+      {1, 8, 0, 10, 1}, {0, 0, 9, 2, 10}, {-1, 8, 9, 10, 10},  // about x = 5, y = 5, both
+      {2, 0, 0, 2, 1},  {-2, 0, 0, 2, 1},                      // any other code: unchanged
   };
-  const Case cases[] = {
-      {1, 8, 0, 10, 1},    // about x = 5
-      {0, 0, 9, 2, 10},    // about y = 5
-      {-1, 8, 9, 10, 10},  // both
-      {2, 0, 0, 2, 1},     // any other code: unchanged
-      {-2, 0, 0, 2, 1},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     CFPRect rect = RectFromCorners(0, 0, 2, 1);
     rect.mirror(c.axis, 5, 5);
     ExpectRect(rect, c.left, c.bottom, c.right, c.top);

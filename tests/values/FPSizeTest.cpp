@@ -7,22 +7,18 @@
 
 namespace {
 
-TEST(Size, EqualityAllowsTwoToTheMinus23InEachExtentInclusive) {
+TEST(Size, EqualsWithinTwoToTheMinus23RoundsHalvesAwayFromZeroAndHasNoRuntimeClassOfItsOwn) {
   const CFPSize size(1.0, 1.0);
-  const double justOver = std::nextafter(fpgeom::kPointEpsilon, 1.0);
-  EXPECT_TRUE(size == CFPSize(1.0 + fpgeom::kPointEpsilon, 1.0 - fpgeom::kPointEpsilon));
-  EXPECT_FALSE(size == CFPSize(1.0, 1.0 + 2 * justOver));
-  EXPECT_TRUE(size != CFPSize(1.0 - 2 * justOver, 1.0));
-}
+  const double eps = fpgeom::kPointEpsilon;
+  EXPECT_TRUE(size == CFPSize(1.0 + eps, 1.0 - eps));
+  EXPECT_FALSE(size == CFPSize(1.0, 1.0 + 2 * std::nextafter(eps, 1.0)));
+  EXPECT_TRUE(size != CFPSize(1.0 - 2 * std::nextafter(eps, 1.0), 1.0));
 
-TEST(Size, ConvertsToIntegerSizeRoundingEachExtentHalvesAwayFromZero) {
   const CSize rounded = CFPSize(-1.5, 0.5);
   EXPECT_EQ(rounded.cx, -2);
   EXPECT_EQ(rounded.cy, 1);
-}
 
-TEST(Size, HasNoRuntimeClassOfItsOwn) {
-  EXPECT_EQ(CFPSize(0.0, 0.0).GetRuntimeClass(), RUNTIME_CLASS(CObject));
+  EXPECT_EQ(size.GetRuntimeClass(), RUNTIME_CLASS(CObject));
   EXPECT_EQ(CRuntimeClass::FromName("CFPSize"), nullptr);
 }
 

@@ -1,5 +1,4 @@
-// Exact field-by-field expectations for rectangles, written in the
-// (left, bottom)-(right, top) order that rectangle tests read in.
+// Rectangles written and checked in (left, bottom)-(right, top) order.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@ inline void ExpectRect(const CFPRect& rect, double left, double bottom, double r
   EXPECT_EQ(rect.top, top);
 }
 
-// A rectangle from its corners (left, bottom) and (right, top).
 inline CFPRect RectFromCorners(double left, double bottom, double right, double top) {
   return CFPRect(left, right, bottom, top);
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <ostream>
 
 #include "fpgeom/values/FPSegment.h"
 
@@ -14,19 +13,14 @@ struct Case {
   CFPPoint out;  // checked only for INTERSECT_POINT and INTERSECT_OVERLAP
 };
 
-std::ostream& operator<<(std::ostream& stream, const Case& c) { return stream << c.description; }
-
-// The output point must be left alone when the segments do not meet, so it
-// starts at a value no case produces.
-const CFPPoint kUntouched(-99.0, -99.0);
-
+// When the segments do not meet the output point must stay as it was.
 void ExpectCase(const Case& c) {
-  CFPPoint out = kUntouched;
-  EXPECT_EQ(IntersectSegments(c.a1, c.a2, c.b1, c.b2, out), c.expected) << c;
+  const CFPPoint untouched(-99.0, -99.0);
+  CFPPoint out = untouched;
+  EXPECT_EQ(IntersectSegments(c.a1, c.a2, c.b1, c.b2, out), c.expected) << c.description;
   const bool meets = c.expected == INTERSECT_POINT || c.expected == INTERSECT_OVERLAP;
-  const CFPPoint& expectedOut = meets ? c.out : kUntouched;
-  EXPECT_EQ(out.x, expectedOut.x) << c;
-  EXPECT_EQ(out.y, expectedOut.y) << c;
+  EXPECT_EQ(out.x, meets ? c.out.x : untouched.x) << c.description;
+  EXPECT_EQ(out.y, meets ? c.out.y : untouched.y) << c.description;
 }
 
 TEST(SegmentIntersection, CrossingSegmentsMeetAtOnePointOnBoth) {
@@ -42,26 +36,19 @@ TEST(SegmentIntersection, CrossingSegmentsMeetAtOnePointOnBoth) {
   for (const Case& c : cases) ExpectCase(c);
 }
 
-// Overlap is found by testing a1, a2, then b1 against the other segment, so
-// the answer is the first of them that lies on it.
+// Overlap tests a1, a2, then b1 against the other segment: the first on it is
+// the answer. NaN fails every threshold test, so it reads as parallel.
 TEST(SegmentIntersection, ParallelSegmentsOverlapOnlyWhenAnEndLiesOnTheOther) {
-  // NaN fails both threshold tests on the cross product and every oblique test.
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const Case cases[] = {
       {"horizontal, different lines", {0, 0}, {10, 0}, {0, 1}, {10, 1}, INTERSECT_PARALLEL, {}},
       {"horizontal, overlap holds a2", {0, 0}, {10, 0}, {5, 0}, {20, 0}, INTERSECT_OVERLAP, {10, 0}},
-      {"horizontal, overlap holds a1", {5, 0}, {20, 0}, {0, 0}, {10, 0}, INTERSECT_OVERLAP, {5, 0}},
-      {"horizontal, b inside a", {0, 0}, {10, 0}, {2, 0}, {3, 0}, INTERSECT_OVERLAP, {2, 0}},
       {"horizontal, touching at the origin", {-5, 0}, {0, 0}, {0, 0}, {4, 0}, INTERSECT_OVERLAP, {0, 0}},
       {"horizontal, touching away from the origin", {0, 0}, {5, 0}, {5, 0}, {9, 0}, INTERSECT_PARALLEL, {}},
       {"horizontal, degenerate a beside b", {5, 1}, {5, 1}, {0, 0}, {10, 0}, INTERSECT_PARALLEL, {}},
-      {"vertical, different lines", {0, 0}, {0, 10}, {1, 0}, {1, 10}, INTERSECT_PARALLEL, {}},
-      {"vertical, overlap holds a2", {0, 0}, {0, 10}, {0, 5}, {0, 20}, INTERSECT_OVERLAP, {0, 10}},
       {"vertical, b inside a", {7, 10}, {7, 0}, {7, 2}, {7, 3}, INTERSECT_OVERLAP, {7, 2}},
       {"vertical, touching away from the origin", {3, 0}, {3, 5}, {3, 5}, {3, 9}, INTERSECT_PARALLEL, {}},
-      {"oblique, different lines", {0, 0}, {2, 2}, {0, 1}, {2, 3}, INTERSECT_PARALLEL, {}},
       {"oblique, touching end to end", {0, 0}, {2, 2}, {2, 2}, {4, 4}, INTERSECT_OVERLAP, {2, 2}},
-      {"oblique, overlap holds a2", {0, 0}, {4, 4}, {2, 2}, {6, 6}, INTERSECT_OVERLAP, {4, 4}},
       {"oblique, overlap holds a1, b reversed", {3, 3}, {8, 8}, {6, 6}, {0, 0}, INTERSECT_OVERLAP, {3, 3}},
       {"oblique, b inside a", {0, 0}, {10, 10}, {2, 2}, {3, 3}, INTERSECT_OVERLAP, {2, 2}},
       {"oblique, apart on one line", {0, 0}, {1, 1}, {2, 2}, {3, 3}, INTERSECT_PARALLEL, {}},

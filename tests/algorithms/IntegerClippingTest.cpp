@@ -60,12 +60,4 @@ TEST(IntegerClipping, WritesTheClippedRingFromItsHeadWhichIsTheLastArrayPoint) {
   }
 }
 
-TEST(IntegerClipping, WritesNothingWhenTheArrayIsTooSmallButStillReturnsTheCount) {
-  const tagPOINT triangle[] = {{0, 0}, {9, 0}, {0, 3}};
-  const tagRECT rect{1, 1, 8, 8};
-  tagPOINT out[3] = {kUntouched, kUntouched, kUntouched};
-  EXPECT_EQ(IntersectPolyWithRect(triangle, 3, &rect, out, 2), 3);
-  for (const tagPOINT& point : out) EXPECT_EQ(point.x, kUntouched.x);
-}
-
 }  // namespace

@@ -96,13 +96,12 @@ CFPPolygon PolygonOf(const Points& points) {
   return ::testing::AssertionSuccess();
 }
 
-Points Scaled(Points ring, int exponent) {
-  for (CFPPoint& point : ring) point = CFPPoint(std::ldexp(point.x, exponent), std::ldexp(point.y, exponent));
-  return ring;
-}
-
-Points Transposed(Points ring) {
-  for (CFPPoint& point : ring) point = CFPPoint(point.y, point.x);
+// Scaled by 2^exponent (exactly), with x and y exchanged when transposed.
+Points Moved(Points ring, int exponent, bool transposed = false) {
+  for (CFPPoint& point : ring) {
+    const CFPPoint scaled(std::ldexp(point.x, exponent), std::ldexp(point.y, exponent));
+    point = transposed ? CFPPoint(scaled.y, scaled.x) : scaled;
+  }
   return ring;
 }
 
@@ -187,19 +186,16 @@ Points ShortEdgeBelowTheStartOfAFarEdge() {
                        {50, 40}, {50, 45}, {40, 45}, {30, 45}, {20, 45}, {10, 45},         {5, 45},  {45, 1},  {35, 1},
                        {25, 1},  {15, 1},  {3, 1},   {3, 2},   {5, 2},   {5, 2 + 0x1p-20}, {3, 3},   {2, 3},   {2, 10},
                        {2, 20},  {2, 30},  {2, 40},  {1, 40},  {1, 30},  {1, 20},          {1, 10},  {1, 0.5}};
-  return Scaled(ring, -20);
+  return Moved(ring, -20);
 }
 
 // Rings that meet themselves in one place only, found only through one of
 // the screen's margins: too small a margin clears them.
 TEST(SelfMeetingScreen, FindsMeetingsThatOnlyItsMarginsReveal) {
   const Points cases[] = {
-      VertexJustAboveAnEdgeOnACellBoundary(),
-      Transposed(VertexJustAboveAnEdgeOnACellBoundary()),
-      Scaled(VertexJustAboveAnEdgeOnACellBoundary(), -10),
-      Scaled(Transposed(VertexJustAboveAnEdgeOnACellBoundary()), 40),
-      ShortEdgeBelowTheStartOfAFarEdge(),
-      Transposed(ShortEdgeBelowTheStartOfAFarEdge()),
+      VertexJustAboveAnEdgeOnACellBoundary(),           Moved(VertexJustAboveAnEdgeOnACellBoundary(), 0, true),
+      Moved(VertexJustAboveAnEdgeOnACellBoundary(), -10), Moved(VertexJustAboveAnEdgeOnACellBoundary(), 40, true),
+      ShortEdgeBelowTheStartOfAFarEdge(),               Moved(ShortEdgeBelowTheStartOfAFarEdge(), 0, true),
   };
   for (std::size_t index = 0; index < std::size(cases); ++index) {
     SCOPED_TRACE(::testing::Message() << "case " << index);

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
-#include <memory>
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/polygon/FPPolygon.h"
@@ -35,11 +34,6 @@ TEST(Polygon, ConstructorsLeaveTheCursorAtTheEndAndTakeRectanglesClockwiseAndArr
   EXPECT_EQ(fromArray.isIterationFinished(), 1);
   EXPECT_EQ(PointsOf(fromArray), (Coordinates{{10, 10}, {10, 0}, {0, 0}}));
   EXPECT_EQ(CFPPolygon(pts, -5).isEmpty(), 1);
-
-  const std::unique_ptr<CObject> created(CRuntimeClass::CreateObject("CFPPolygon"));
-  const auto* byName = dynamic_cast<const CFPPolygon*>(created.get());
-  ASSERT_NE(byName, nullptr);
-  EXPECT_EQ(byName->isEmpty(), 1);
 }
 
 TEST(Polygon, CopyWalksTheSourceWithItsCursorAndLeavesBothAtTheEnd) {

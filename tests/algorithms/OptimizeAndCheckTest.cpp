@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "fpgeom/polygon/FPPolygon.h"
 #include "polygon/PolygonTesting.h"
 #include "fpgeom/values/Tolerance.h"
@@ -61,21 +59,6 @@ TEST(OptimizeAndCheck, RemovesRedundantPointsInWalkOrderAndKeepsTheRest) {
     EXPECT_EQ(polygon.isPosValid(), 0);
     EXPECT_EQ(PointsOf(polygon), c.expected);
   }
-}
-
-TEST(OptimizeAndCheck, EndsOnNonFiniteCoordinatesWithoutRemovingThem) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double inf = std::numeric_limits<double>::infinity();
-  // Every test involving a NaN difference is false, so such points are kept;
-  // infinite steps are neither negligible nor of equal slope.
-  CFPPolygon polygon = PolygonOf({{0, 0}, {nan, 1}, {2, 0}, {inf, -inf}, {1e308, -1e308}});
-  EXPECT_EQ(polygon.OptimizeAndCheck(), 1);
-  EXPECT_EQ(polygon.getCount(), 5);
-  EXPECT_EQ(polygon.isPosValid(), 0);
-
-  CFPPolygon allNaN = PolygonOf({{nan, nan}, {nan, nan}, {nan, nan}});
-  EXPECT_EQ(allNaN.OptimizeAndCheck(), 1);
-  EXPECT_EQ(allNaN.getCount(), 3);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ class ScreenCases {
   Points Shape(int family) {
     switch (family) {
       case 0: return Regular(Uniform(3, 80), Chance(0.5) ? 0.0 : Real(0, 6.3));
-      case 1: return StarShaped(Uniform(4, 80));
+      case 1: return Regular(Uniform(4, 80), 0.0, true);
       case 2: return LatticeRing(Uniform(4, 40), Uniform(1, 5));
       case 3: return Comb(Uniform(1, 12));
       case 4: return NearlyCollinearPieces(Uniform(1, 6));
@@ -43,20 +43,12 @@ class ScreenCases {
     }
   }
 
-  Points Regular(int count, double turn) {
+  // On a circle, or at random radii when star-shaped.
+  Points Regular(int count, double turn, bool starShaped = false) {
     Points ring;
     for (int k = 0; k < count; ++k) {
       const double angle = turn + 6.283185307179586 * k / count;
-      ring.emplace_back(std::cos(angle), std::sin(angle));
-    }
-    return ring;
-  }
-
-  Points StarShaped(int count) {
-    Points ring;
-    for (int k = 0; k < count; ++k) {
-      const double angle = 6.283185307179586 * k / count;
-      const double radius = Real(0.05, 1.0);
+      const double radius = starShaped ? Real(0.05, 1.0) : 1.0;
       ring.emplace_back(radius * std::cos(angle), radius * std::sin(angle));
     }
     return ring;

@@ -11,13 +11,9 @@ namespace fpgeom::testing {
 
 using Coordinates = std::vector<std::pair<double, double>>;
 
-inline void AppendAll(CFPPolygon& polygon, const Coordinates& points) {
-  for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
-}
-
 inline CFPPolygon PolygonOf(const Coordinates& points) {
   CFPPolygon polygon;
-  AppendAll(polygon, points);
+  for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
   return polygon;
 }
 

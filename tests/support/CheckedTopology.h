@@ -235,7 +235,9 @@ class CheckedTopology {
   static CVertex* CurrentOf(const CVertexList& list) {
     return list.isIterationFinished() ? nullptr : list.GetCurrentVertex();
   }
-  static CEdge* CurrentOf(const CEdgeList& list) { return list.isIterationFinished() ? nullptr : list.GetCurrentEdge(); }
+  static CEdge* CurrentOf(const CEdgeList& list) {
+    return list.isIterationFinished() ? nullptr : list.GetCurrentEdge();
+  }
   static CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
   static CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
 

@@ -44,15 +44,15 @@ struct Lattice {
 // 2^62 where numbering cells overflows, with far corners overflowing to
 // infinity, and denormal.
 const Lattice kLattices[] = {
-    {0, 0, 1},           {0, 0, kEpsilon},         {0, 0, kEpsilon / 2},     {-0.0, 0, 1.5 * kEpsilon},
-    {0, 0, 1e-7},        {1e9, -1e9, kEpsilon},    {1e9, 1e9, 0.25},         {4.6e18, -4.6e18, 1024},
-    {-4.6e18, 1e3, 1e17}, {1e300, -1e300, 1e299},  {0.5 * DBL_MAX, -0.5 * DBL_MAX, 0.125 * DBL_MAX},
-    {0, 0, 4 * DBL_TRUE_MIN}, {DBL_MIN, -DBL_MIN, 1e-310},
+    {0, 0, 1}, {0, 0, kEpsilon}, {0, 0, kEpsilon / 2}, {-0.0, 0, 1.5 * kEpsilon}, {0, 0, 1e-7},
+    {1e9, -1e9, kEpsilon}, {1e9, 1e9, 0.25}, {4.6e18, -4.6e18, 1024}, {-4.6e18, 1e3, 1e17},
+    {1e300, -1e300, 1e299}, {0.5 * DBL_MAX, -0.5 * DBL_MAX, 0.125 * DBL_MAX}, {0, 0, 4 * DBL_TRUE_MIN},
+    {DBL_MIN, -DBL_MIN, 1e-310},
 };
 
 const double kSpecialCoordinates[] = {
-    0.0,    -0.0,   DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_MIN, kEpsilon, -kEpsilon, 1e9,       -1e9,       4.6e18,
-    0x1p62, 0x1p63, -0x1p63,      1e300,         -1e300,  DBL_MAX,  -DBL_MAX,  kInfinity, -kInfinity, kNaN,
+    0.0,    -0.0,    DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_MIN, kEpsilon,  -kEpsilon,  1e9,  -1e9, 4.6e18,
+    0x1p62, 0x1p63, -0x1p63,       1e300,         -1e300,  DBL_MAX,   -DBL_MAX,   kInfinity, -kInfinity, kNaN,
 };
 
 // Every operation an index must follow, in epochs that each start from
@@ -61,7 +61,6 @@ class RandomWorkload {
  public:
   explicit RandomWorkload(std::uint64_t seed)
       : m_random(seed), m_topology("seed " + std::to_string(seed), AddFailure) {}
-
   const CheckedTopology& Topology() const { return m_topology; }
 
   void Run(std::size_t operations) {
@@ -118,7 +117,6 @@ class RandomWorkload {
 
   double LatticeX(double i) const { return m_lattice.x0 + i * m_lattice.step; }
   double LatticeY(double j) const { return m_lattice.y0 + j * m_lattice.step; }
-
   // At the tolerance from x, one ulp either side of it, within twice it, or
   // the other zero.
   double NearBoundary(double x) {
@@ -135,7 +133,6 @@ class RandomWorkload {
   }
 
   CFPPoint Near(const CFPPoint& point) { return CFPPoint(NearBoundary(point.x), NearBoundary(point.y)); }
-
   // A corner as the polygon has it now, after whatever moves it has seen.
   CFPPoint CornerOf(const CFPPolygon& polygon) {
     const Ring ring = PointsOf(polygon);

@@ -36,25 +36,6 @@ TEST(EdgeList, AddEdgeMergesTheSameTwoVerticesInEitherOrderAndLeavesTheCursorAft
   EXPECT_THROW(topology.edges.GetNextEdge(), CInvalidArgException);
 }
 
-TEST(EdgeList, GetNearestTakesTheFirstStrictlyNearestEdgeAndNeverOneWithCoincidingEnds) {
-  Topology topology;
-  CVertex* origin = topology.At(0, 0);
-  CVertex* east = topology.At(10, 0);
-  CVertex* north = topology.At(0, 10);
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(0, 0), 100), nullptr);
-  topology.edges.AddEdge(origin, origin, &topology.polygon);  // measures NaN from everywhere
-  topology.edges.AddEdge(north, topology.At(0, 20), &topology.polygon);
-  topology.edges.AddEdge(origin, east, &topology.polygon);
-  topology.edges.AddEdge(north, east, &topology.polygon);
-  const Edges edges = EdgesOf(topology.edges);
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(3, 1), 100), edges[2]);
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(3, 1), 1), nullptr) << "1 is not nearer than 1";
-  // Edges 1, 2 and 3 all measure hypot(5, 5) to their nearest end.
-  topology.edges.BeginIteration();
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(-5, 5), 100), edges[1]);
-  EXPECT_EQ(topology.edges.isIterationFinished(), 1);
-}
-
 TEST(EdgeList, EmptyDestroysTheEdgesButNotTheirVerticesAndTheDestructorNeither) {
   int verticesDestroyed = 0;
   CountedVertex a(CFPPoint(0, 0), verticesDestroyed), b(CFPPoint(1, 0), verticesDestroyed);

@@ -29,18 +29,6 @@ TEST(VertexList, AddVertexMergesPositionsWithinTheToleranceIntoTheFirstVertex) {
   EXPECT_EQ(VerticesOf(topology.vertices), (Vertices{origin, beside}));
 }
 
-TEST(VertexList, GetNearestTakesTheFirstStrictlyNearestVertexAndEndsTheCursor) {
-  Topology topology;
-  EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(0, 0), 100), nullptr);
-  topology.At(5, 0);
-  EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(0, 0), 5), nullptr) << "5 is not nearer than 5";
-  CVertex* firstAtTwo = topology.At(0, 2);
-  topology.At(-2, 0);
-  topology.vertices.BeginIteration();
-  EXPECT_EQ(topology.vertices.GetNearest(CFPPoint(0, 0), 5), firstAtTwo);
-  EXPECT_EQ(topology.vertices.isIterationFinished(), 1);
-}
-
 // Long enough to be indexed, with cells sized to a cluster a millionth
 // apart and one vertex so far off that the grid's rows span about 2^59
 // cells: a search from far below must still end, with the walk's answer

@@ -1,13 +1,8 @@
-// The look-ups of CVertexList and CEdgeList beside the walks that define
-// them. A CheckedTopology applies each edit and query to real lists while
-// it keeps its own record of each list's order and cursor; every look-up is
-// answered again by walking that record from the head, and the list must
-// give the same element and leave its cursor on the same entry. The first
-// disagreement goes to the caller's report, once: a test adds a failure, a
-// fuzz target aborts.
-//
-// Header-only and free of any test framework, so that the differential test
-// and the fuzz target share it.
+// CVertexList and CEdgeList beside a record of each list's order and cursor:
+// every edit and look-up is applied to both, each look-up answered again by
+// walking the record from the head, and the first disagreement (element or
+// cursor) goes to the caller's report once. Free of any test framework, so
+// that the differential test and the fuzz target share it.
 #pragma once
 
 #include <algorithm>
@@ -32,17 +27,12 @@ namespace fpgeom::test {
 // How often each kind of answer came, so that a generator that drifts into
 // trivial cases shows.
 using Outcomes = std::map<std::string, std::size_t>;
-
-// Receives the description of the first disagreement.
 using Report = std::function<void(const std::string& failure)>;
-
-// Whether each operation is described as it begins, for the report, or
-// only numbered: describing costs more than checking, which matters where
-// a failing run can be repeated with descriptions.
+// Describing each step costs more than checking it; a failing run can be
+// repeated with descriptions.
 enum class Narration { kDescribeEachStep, kNumberSteps };
 
-// A move takes the new point as given or keeps the old one, so positions
-// compare by their bits: -0 against 0 and NaN against NaN count too.
+// By bits, so that -0 against 0 and NaN against NaN count too.
 inline bool SamePoint(const CFPPoint& a, const CFPPoint& b) {
   return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
 }
@@ -52,18 +42,16 @@ inline std::string Format(double value) {
   std::snprintf(text, sizeof text, "%.17g", value);
   return text;
 }
-
 inline std::string Format(const CFPPoint& point) { return "(" + Format(point.x) + ", " + Format(point.y) + ")"; }
 
 inline std::string Where(const CVertex& vertex) { return "at " + Format(vertex.m_point); }
-
 inline std::string Where(const CEdge& edge) {
   const CVertex* first = edge.m_pVertex1;
   const CVertex* second = edge.m_pVertex2;
   return "from " + Format(first->m_point) + " to " + Format(second->m_point);
 }
 
-// One list as its walks see it: the entries in order and the entry that the
+// One list as its walks see it: the entries in order and the entry the
 // cursor designates, null at the end.
 template <class Element>
 struct WalkModel {
@@ -81,12 +69,10 @@ struct WalkModel {
   // Strictly nearer than the best so far, which starts at the maximum: ties
   // go to the earlier entry and a NaN distance never wins.
   Element* Nearest(const CFPPoint& pt, double maxDistance) {
-    double best = maxDistance;
     Element* nearest = nullptr;
     for (Element* element : order) {
-      const double d = element->distance(pt);
-      if (d < best) {
-        best = d;
+      if (const double d = element->distance(pt); d < maxDistance) {
+        maxDistance = d;
         nearest = element;
       }
     }
@@ -104,10 +90,8 @@ struct WalkModel {
   }
 };
 
-// The lists under test beside the walks' record of them. Every operation is
-// applied to both and the answers compared; after the first disagreement,
-// reported with the operation that caused it, the record is no longer
-// trusted and Agrees() stays false.
+// After the first disagreement the record is no longer trusted and Agrees()
+// stays false.
 class CheckedTopology {
  public:
   CheckedTopology(std::string run, Report report, Narration narration = Narration::kDescribeEachStep)
@@ -149,14 +133,13 @@ class CheckedTopology {
     CheckCursors();
   }
 
-  // As a host would: never a vertex that an edge still ends at, which would
-  // then measure through a dangling end, nor one with neighbour links,
+  // As a host would: never a vertex that an edge still ends at (the edge
+  // would measure through a dangling end), nor one with neighbour links,
   // which the record does not follow.
   bool CanDelete(const CVertex* vertex) const {
     const auto endsThere = [vertex](const CEdge* edge) {
-      const CVertex* first = edge->m_pVertex1;
-      const CVertex* second = edge->m_pVertex2;
-      return first == vertex || second == vertex;
+      return static_cast<const CVertex*>(edge->m_pVertex1) == vertex ||
+             static_cast<const CVertex*>(edge->m_pVertex2) == vertex;
     };
     return m_withNeighbours.count(vertex) == 0 && std::none_of(Edges().begin(), Edges().end(), endsThere);
   }
@@ -173,7 +156,7 @@ class CheckedTopology {
   }
 
   // The move is the library's own: only its report is checked, against the
-  // position that the vertex has afterwards.
+  // position the vertex has afterwards.
   void Move(CVertex* vertex, const CFPPoint& to) {
     Begin([&] { return "change of " + m_vertexWalk.Describe(vertex) + " to " + Format(to); });
     const CFPPoint from = vertex->m_point;
@@ -208,15 +191,15 @@ class CheckedTopology {
     // A walk that ends at the end leaves the same cursor whether it matched
     // the last edge or made a new one: then the list itself tells.
     if (!CheckCursors() || m_edgeWalk.cursor != nullptr) return;
-    const std::vector<CEdge*>& listed = ReadEdges();
+    ReadList(m_edges, m_listedEdges);  // storage kept from read to read
     if (found == nullptr) {
-      CEdge* made = listed.size() > Edges().size() ? listed.back() : nullptr;
+      CEdge* made = m_listedEdges.size() > Edges().size() ? m_listedEdges.back() : nullptr;
       if (made == nullptr || m_edgeWalk.Lists(made) || made->m_pVertex1 != first || made->m_pVertex2 != second) {
         return Fail("edge", "a new edge from the first vertex to the second", m_edgeWalk.Describe(made));
       }
       m_edgeWalk.order.push_back(made);
     }
-    CompareOrder("edge list", m_edgeWalk, listed);
+    CompareOrder("edge list", m_edgeWalk, m_listedEdges);
   }
 
   void SetEnd(CEdge* edge, bool first, CVertex* vertex) {
@@ -319,13 +302,6 @@ class CheckedTopology {
            walk.Describe(byList == listed.end() ? nullptr : *byList) + " of " + std::to_string(listed.size()));
     }
     walk.cursor = nullptr;
-  }
-
-  // Into storage kept from read to read: edges made one by one are each
-  // checked against the whole list.
-  const std::vector<CEdge*>& ReadEdges() {
-    ReadList(m_edges, m_listedEdges);
-    return m_listedEdges;
   }
 
   std::string m_run;

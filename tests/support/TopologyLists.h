@@ -13,7 +13,6 @@ inline void ReadList(const CVertexList& list, std::vector<CVertex*>& vertices) {
   vertices.clear();
   for (list.BeginIteration(); !list.isIterationFinished();) vertices.push_back(list.GetNextVertex());
 }
-
 inline void ReadList(const CEdgeList& list, std::vector<CEdge*>& edges) {
   edges.clear();
   for (list.BeginIteration(); !list.isIterationFinished();) edges.push_back(list.GetNextEdge());
@@ -24,7 +23,6 @@ inline std::vector<CVertex*> VerticesOf(const CVertexList& list) {
   ReadList(list, vertices);
   return vertices;
 }
-
 inline std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
   std::vector<CEdge*> edges;
   ReadList(list, edges);

@@ -11,16 +11,17 @@ using namespace topology_test;
 using Edges = std::vector<CEdge*>;
 
 // Ends compare by identity, in either order; the edge found keeps the
-// direction it was created with.
-TEST(EdgeList, AddEdgeMergesTheSameTwoVerticesInEitherOrderKeepingTheFirstDirection) {
+// direction it was created with, and the cursor stops after it.
+TEST(EdgeList, AddEdgeMergesTheSameTwoVerticesInEitherOrderAndLeavesTheCursorAfterTheMatch) {
   Topology topology;
   CFPPolygon p2;
   CVertex* a = topology.At(0, 0);
   CVertex* b = topology.At(1, 0);
   CVertex twinOfB(CFPPoint(1, 0));
   topology.edges.AddEdge(a, b, &topology.polygon);
-  topology.edges.AddEdge(b, a, &p2);
   topology.edges.AddEdge(a, &twinOfB, &p2);
+  EXPECT_EQ(topology.edges.isIterationFinished(), 1);
+  topology.edges.AddEdge(b, a, &p2);
   const Edges edges = EdgesOf(topology.edges);
   ASSERT_EQ(edges.size(), 2u);
   EXPECT_EQ(edges[0]->m_pVertex1, a);
@@ -28,40 +29,11 @@ TEST(EdgeList, AddEdgeMergesTheSameTwoVerticesInEitherOrderKeepingTheFirstDirect
   EXPECT_EQ(LinksOf(*edges[0]), (Links{&topology.polygon, &p2}));
   EXPECT_EQ(edges[1]->m_pVertex2, &twinOfB);
   EXPECT_EQ(NeighborsOf(*a), Vertices{}) << "neighbours are the host's business";
-}
 
-TEST(EdgeList, AddEdgeLeavesTheCursorAfterTheEdgeFoundOrAtTheEnd) {
-  Topology topology;
-  CVertex* a = topology.At(0, 0);
-  CVertex* b = topology.At(1, 0);
-  topology.edges.AddEdge(a, b, &topology.polygon);
-  topology.edges.AddEdge(b, topology.At(1, 1), &topology.polygon);
-  EXPECT_EQ(topology.edges.isIterationFinished(), 1);
-  topology.edges.AddEdge(b, a, &topology.polygon);
-  const CEdge* second = topology.edges.GetCurrentEdge();
-  EXPECT_EQ(second->m_pVertex1, b);
-  EXPECT_EQ(topology.edges.GetNextEdge(), second);
+  topology.edges.AddEdge(b, a, &p2);
+  EXPECT_EQ(topology.edges.GetCurrentEdge(), edges[1]);
+  EXPECT_EQ(topology.edges.GetNextEdge(), edges[1]);
   EXPECT_THROW(topology.edges.GetNextEdge(), CInvalidArgException);
-}
-
-TEST(EdgeList, GetNearestTakesTheFirstStrictlyNearestEdgeAndNeverOneWithCoincidingEnds) {
-  Topology topology;
-  CVertex* origin = topology.At(0, 0);
-  CVertex* east = topology.At(10, 0);
-  CVertex* north = topology.At(0, 10);
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(0, 0), 100), nullptr);
-  topology.edges.AddEdge(origin, origin, &topology.polygon);  // measures NaN from everywhere
-  topology.edges.AddEdge(north, topology.At(0, 20), &topology.polygon);
-  topology.edges.AddEdge(origin, east, &topology.polygon);
-  topology.edges.AddEdge(north, east, &topology.polygon);
-  const Edges edges = EdgesOf(topology.edges);
-
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(3, 1), 100), edges[2]);
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(3, 1), 1), nullptr) << "1 is not nearer than 1";
-  // Edges 1, 2 and 3 all measure hypot(5, 5) to their nearest end.
-  topology.edges.BeginIteration();
-  EXPECT_EQ(topology.edges.GetNearest(CFPPoint(-5, 5), 100), edges[1]);
-  EXPECT_EQ(topology.edges.isIterationFinished(), 1);
 }
 
 TEST(EdgeList, EmptyDestroysTheEdgesButNotTheirVerticesAndTheDestructorNeither) {
@@ -76,7 +48,6 @@ TEST(EdgeList, EmptyDestroysTheEdgesButNotTheirVerticesAndTheDestructorNeither) 
     survivor.reset(list.GetNextEdge());
   }
   EXPECT_EQ(LinksOf(*survivor), (Links{&polygon}));
-
   CEdgeList list;
   list.AddEdge(&a, &b, &polygon);
   list.BeginIteration();

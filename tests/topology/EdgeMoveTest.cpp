@@ -70,7 +70,6 @@ TEST(EdgeMove, AMadeBendLeavesEveryCursorAtTheEndAndBendsAPolygonListedTwiceOnce
   CEdge edge(&a, &b);
   for (CFPPolygon* polygon : {&square, &right, &square}) edge.AddLink(polygon);
   square.BeginIteration(DIR_FORWARD);
-
   ASSERT_EQ(edge.change(CFPPoint(12, 5)), 1);
   EXPECT_EQ(edge.isIterationFinished(), 1);
   EXPECT_EQ(square.isPosValid(), 0);

@@ -14,7 +14,6 @@ TEST(PolygonList, IteratesInLinkOrderKeepingRepeatsAndIsLinkedAnswersOneWhenEmpt
   list.AddLink(&p2);
   list.AddLink(&p1);
   EXPECT_EQ(list.isIterationFinished(), 1) << "linking does not move the cursor";
-
   list.BeginIteration();
   EXPECT_EQ(list.GetCurrentPoly(), &p1);
   EXPECT_EQ(list.GetNextPoly(), &p1);
@@ -24,31 +23,28 @@ TEST(PolygonList, IteratesInLinkOrderKeepingRepeatsAndIsLinkedAnswersOneWhenEmpt
   EXPECT_THROW(list.GetCurrentPoly(), CInvalidArgException);
 }
 
-TEST(PolygonList, RemoveCurrentPolyRemovesTheEntryAfterTheOneJustReturnedAndEndsTheCursor) {
-  CPolygonList list;
-  CFPPolygon p1, p2, p3;
-  for (CFPPolygon* polygon : {&p1, &p2, &p3}) list.AddLink(polygon);
-  list.BeginIteration();
-  list.GetNextPoly();
-  list.RemoveCurrentPoly();
-  EXPECT_EQ(list.isIterationFinished(), 1);
-  list.RemoveCurrentPoly();  // at the end: nothing to remove
-  EXPECT_EQ(LinksOf(list), (Links{&p1, &p3}));
-}
-
-TEST(PolygonList, RemoveLinkRemovesTheFirstEntryOfThatPolygonAndMovesOnlyACursorOnIt) {
+// RemoveCurrentPoly takes the entry after the one just returned and ends the
+// cursor; RemoveLink takes the polygon's first entry and moves only a cursor
+// on it.
+TEST(PolygonList, RemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocumented) {
   CPolygonList list;
   CFPPolygon p1, p2, p3, stranger;
-  for (CFPPolygon* polygon : {&p1, &p2, &p3, &p1}) list.AddLink(polygon);
+  for (CFPPolygon* polygon : {&p1, &p2, &p3, &p1, &p2}) list.AddLink(polygon);
   EXPECT_THROW(list.RemoveLink(&stranger), CInvalidArgException);
-
   list.BeginIteration();
   list.GetNextPoly();
   list.RemoveLink(&p1);
   EXPECT_EQ(list.GetCurrentPoly(), &p2);
   list.RemoveLink(&p2);
   EXPECT_EQ(list.isIterationFinished(), 1);
-  EXPECT_EQ(LinksOf(list), (Links{&p3, &p1}));
+  EXPECT_EQ(LinksOf(list), (Links{&p3, &p1, &p2}));
+
+  list.BeginIteration();
+  list.GetNextPoly();
+  list.RemoveCurrentPoly();
+  EXPECT_EQ(list.isIterationFinished(), 1);
+  list.RemoveCurrentPoly();  // at the end: nothing to remove
+  EXPECT_EQ(LinksOf(list), (Links{&p3, &p2}));
 }
 
 TEST(PolygonList, AddLinkOfAListAppendsTheEntriesItHadInOrderAndEndsItsCursor) {
@@ -60,16 +56,8 @@ TEST(PolygonList, AddLinkOfAListAppendsTheEntriesItHadInOrderAndEndsItsCursor) {
   target.AddLink(&source);
   EXPECT_EQ(source.isIterationFinished(), 1);
   EXPECT_EQ(LinksOf(target), (Links{&p3, &p1, &p2, &p1}));
-
   // Given itself, the list stops at the entries it had when the call began.
   target.AddLink(&target);
   EXPECT_EQ(target.isIterationFinished(), 1);
   EXPECT_EQ(LinksOf(target), (Links{&p3, &p1, &p2, &p1, &p3, &p1, &p2, &p1}));
-}
-
-TEST(PolygonList, TopologyElementsAnswerTheObjectBaseRuntimeClass) {
-  EXPECT_EQ(CPolygonList().GetRuntimeClass(), RUNTIME_CLASS(CObject));
-  EXPECT_EQ(CVertex().GetRuntimeClass(), RUNTIME_CLASS(CObject));
-  EXPECT_EQ(CEdge().GetRuntimeClass(), RUNTIME_CLASS(CObject));
-  EXPECT_FALSE(CVertex().IsSerializable());
 }

@@ -1,13 +1,10 @@
 // The look-ups of CVertexList and CEdgeList checked against the walks that
 // define them (support/CheckedTopology.h) over long mixes of edits and
-// queries.
-// Positions sit where a spatial index can go wrong: exactly 2^-23 from a
-// listed position and one ulp either side of that, lattices finer and
-// coarser than 2^-23, huge, tiny and denormal coordinates, negative zero,
-// now and then NaN and infinities.
-//
-// FPGEOM_INDEX_OPERATIONS sets the number of random operations, spread over
-// the seeds; without it the run is brief.
+// queries, at positions where a spatial index can go wrong: exactly 2^-23
+// from a listed position and one ulp either side, lattices finer and coarser
+// than 2^-23, huge, tiny and denormal coordinates, -0, NaN and infinities.
+// FPGEOM_INDEX_OPERATIONS sets the number of random operations (spread over
+// the seeds); without it the run is brief.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +13,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -37,7 +33,6 @@ constexpr double kEpsilon = fpgeom::kPointEpsilon;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Every disagreement fails the test that met it.
 void AddFailure(const std::string& failure) { ADD_FAILURE() << failure; }
 
 // The lattice of one epoch: the polygons' corners lie at origin + i * step.
@@ -45,34 +40,27 @@ struct Lattice {
   double x0, y0, step;
 };
 
+// Corners at the tolerance, finer (merging), where 2^-23 is one ulp, near
+// 2^62 where numbering cells overflows, with far corners overflowing to
+// infinity, and denormal.
 const Lattice kLattices[] = {
-    {0, 0, 1},
-    {0, 0, kEpsilon},         // neighbouring corners exactly at the tolerance
-    {0, 0, kEpsilon / 2},     // finer than the tolerance: corners merge
-    {-0.0, 0, 1.5 * kEpsilon},
-    {0, 0, 1e-7},
-    {1e9, -1e9, kEpsilon},    // where 2^-23 is one ulp
-    {1e9, 1e9, 0.25},
-    {4.6e18, -4.6e18, 1024},  // near 2^62, where numbering cells overflows
-    {-4.6e18, 1e3, 1e17},
-    {1e300, -1e300, 1e299},
-    {0.5 * DBL_MAX, -0.5 * DBL_MAX, 0.125 * DBL_MAX},  // far corners overflow to infinity
-    {0, 0, 4 * DBL_TRUE_MIN},
+    {0, 0, 1}, {0, 0, kEpsilon}, {0, 0, kEpsilon / 2}, {-0.0, 0, 1.5 * kEpsilon}, {0, 0, 1e-7},
+    {1e9, -1e9, kEpsilon}, {1e9, 1e9, 0.25}, {4.6e18, -4.6e18, 1024}, {-4.6e18, 1e3, 1e17},
+    {1e300, -1e300, 1e299}, {0.5 * DBL_MAX, -0.5 * DBL_MAX, 0.125 * DBL_MAX}, {0, 0, 4 * DBL_TRUE_MIN},
     {DBL_MIN, -DBL_MIN, 1e-310},
 };
 
 const double kSpecialCoordinates[] = {
-    0.0,    -0.0,   DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_MIN, kEpsilon, -kEpsilon, 1e9,       -1e9,       4.6e18,
-    0x1p62, 0x1p63, -0x1p63,      1e300,         -1e300,  DBL_MAX,  -DBL_MAX,  kInfinity, -kInfinity, kNaN,
+    0.0,    -0.0,    DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_MIN, kEpsilon,  -kEpsilon,  1e9,  -1e9, 4.6e18,
+    0x1p62, 0x1p63, -0x1p63,       1e300,         -1e300,  DBL_MAX,   -DBL_MAX,   kInfinity, -kInfinity, kNaN,
 };
 
-// A random mix of every operation that an index must follow, in epochs that
-// each start from empty lists and a new pool of polygons on a new lattice.
+// Every operation an index must follow, in epochs that each start from
+// empty lists and new polygons on a new lattice.
 class RandomWorkload {
  public:
   explicit RandomWorkload(std::uint64_t seed)
       : m_random(seed), m_topology("seed " + std::to_string(seed), AddFailure) {}
-
   const CheckedTopology& Topology() const { return m_topology; }
 
   void Run(std::size_t operations) {
@@ -102,8 +90,8 @@ class RandomWorkload {
     return elements.empty() ? nullptr : elements[Below(elements.size())];
   }
 
-  // From a handful of operations up to several thousand (an eighth of a
-  // long run), every doubling of the length as likely as the next.
+  // From a handful of operations up to an eighth of a long run, every
+  // doubling as likely as the next.
   std::size_t EpochLength() {
     std::size_t doublings = 1;
     while ((std::size_t{4} << doublings) <= m_longestEpoch) ++doublings;
@@ -129,9 +117,8 @@ class RandomWorkload {
 
   double LatticeX(double i) const { return m_lattice.x0 + i * m_lattice.step; }
   double LatticeY(double j) const { return m_lattice.y0 + j * m_lattice.step; }
-
-  // At the tolerance from x, one ulp beyond or inside it, within twice it,
-  // or the other zero.
+  // At the tolerance from x, one ulp either side of it, within twice it, or
+  // the other zero.
   double NearBoundary(double x) {
     const double away = OneIn(2) ? kInfinity : -kInfinity;
     const double atTolerance = x + std::copysign(kEpsilon, away);
@@ -146,7 +133,6 @@ class RandomWorkload {
   }
 
   CFPPoint Near(const CFPPoint& point) { return CFPPoint(NearBoundary(point.x), NearBoundary(point.y)); }
-
   // A corner as the polygon has it now, after whatever moves it has seen.
   CFPPoint CornerOf(const CFPPolygon& polygon) {
     const Ring ring = PointsOf(polygon);
@@ -170,8 +156,8 @@ class RandomWorkload {
     }
   }
 
-  // Degenerate, lattice-sized, or exactly the distance of a listed element,
-  // where only the strict comparison decides.
+  // Degenerate, lattice-sized, or exactly an element's distance, where only
+  // the strict comparison decides.
   double AnyDistance(double elementDistance) {
     const double kFixed[] = {0, DBL_TRUE_MIN, kEpsilon, 1e300, kInfinity, kNaN, -1};
     switch (Below(6)) {
@@ -219,8 +205,7 @@ class RandomWorkload {
     } else if (roll < 62) {
       m_topology.NearestVertex(pt, AnyDistance(other->distance(pt)));
     } else if (roll < 76 || edge == nullptr) {
-      // New pairs, a vertex with itself, or the ends of a listed edge in
-      // either order.
+      // New pairs, a vertex with itself, or a listed edge's ends either way.
       if (edge && OneIn(3)) {
         vertex = edge->m_pVertex1;
         other = edge->m_pVertex2;
@@ -270,8 +255,7 @@ TEST(TopologyIndex, RandomEditsAndLookUpsAgreeWithTheWalkInAnswerOrderAndCursor)
     if (!workload.Topology().Agrees()) return;
     for (const auto& [outcome, count] : workload.Topology().Seen()) seen[outcome] += count;
   }
-  // Agreeing proves little unless the mix reached every kind of answer,
-  // which a run of a thousand operations or more does.
+  // Agreeing proves little unless the mix reached every kind of answer.
   if (operations < 1000) return;
   for (const char* outcome : {"vertex found", "vertex made", "vertex deleted", "move made", "move refused",
                               "nearest vertex", "edge found", "edge made", "nearest edge"}) {

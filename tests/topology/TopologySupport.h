@@ -1,6 +1,5 @@
-// Helpers shared by the topology tests: rings written as coordinate lists,
-// the contents of the topology's lists as vectors, and elements that count
-// their destruction.
+// Rings as coordinate lists, the topology's lists as vectors, and vertices
+// that count their destruction.
 #pragma once
 
 #include <utility>
@@ -16,6 +15,8 @@ namespace topology_test {
 using Links = std::vector<CFPPolygon*>;
 using Vertices = std::vector<CVertex*>;
 using Ring = std::vector<std::pair<double, double>>;
+using fpgeom::test::EdgesOf;
+using fpgeom::test::VerticesOf;
 
 inline void AppendRing(CFPPolygon& polygon, const Ring& points) {
   for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
@@ -36,25 +37,20 @@ inline Ring PointsOf(const CFPPolygon& polygon) {
   return points;
 }
 
-inline std::vector<CFPPolygon*> LinksOf(const CPolygonList& list) {
-  std::vector<CFPPolygon*> links;
+inline Links LinksOf(const CPolygonList& list) {
+  Links links;
   for (list.BeginIteration(); !list.isIterationFinished();) links.push_back(list.GetNextPoly());
   return links;
 }
 
-inline std::vector<CVertex*> NeighborsOf(const CVertex& vertex) {
-  std::vector<CVertex*> neighbors;
+inline Vertices NeighborsOf(const CVertex& vertex) {
+  Vertices neighbors;
   for (vertex.BeginNeighborIteration(); !vertex.isNeighborIterationFinished();) {
     neighbors.push_back(vertex.GetNextNeighbor());
   }
   return neighbors;
 }
 
-using fpgeom::test::EdgesOf;
-using fpgeom::test::VerticesOf;
-
-// A vertex that counts how often it is destroyed, through the virtual
-// destructor the collections use.
 class CountedVertex : public CVertex {
  public:
   CountedVertex(const CFPPoint& point, int& destroyed) : CVertex(point), m_destroyed(destroyed) {}
@@ -64,15 +60,13 @@ class CountedVertex : public CVertex {
   int& m_destroyed;
 };
 
-// A topology torn down as a host tears it down, so that no test leaks.
+// Torn down as a host tears it down, so that no test leaks.
 struct Topology {
   CFPPolygon polygon;
   CVertexList vertices;
   CEdgeList edges;
 
-  // The vertex at (x, y), linked to `polygon`.
   CVertex* At(double x, double y) { return vertices.AddVertex(CFPPoint(x, y), &polygon); }
-
   ~Topology() {
     edges.Empty();
     vertices.Empty();

@@ -71,7 +71,6 @@ TEST(VertexMove, ALaterPolygonThatWouldDegenerateRefusesTheMoveForAll) {
   EXPECT_EQ(PointsOf(square), kSquare);
   EXPECT_EQ(PointsOf(triangle), kTriangle);
   ExpectAt(vertex.m_point, 0.0, 10.0);
-
   ASSERT_EQ(vertex.change(CFPPoint(-1, 11)), 1);
   EXPECT_EQ(vertex.isIterationFinished(), 1);
   EXPECT_EQ(untried.isPosValid(), 0);
@@ -90,7 +89,6 @@ TEST(VertexMove, APolygonThatLostItsPointToAnEarlierCleanUpRefusesTheMove) {
   bottomRight.AddLink(&neighbour);
   bottomRight.AddLink(&square);
   ASSERT_EQ(corner.change(CFPPoint(20, 0)), 1);
-
   EXPECT_EQ(bottomRight.change(CFPPoint(12, 1)), 0);
   EXPECT_EQ(PointsOf(neighbour), (Ring{{10, 0}, {20, -10}, {10, -10}}));
   EXPECT_EQ(PointsOf(square), (Ring{{0, 0}, {20, 0}, {0, 10}}));

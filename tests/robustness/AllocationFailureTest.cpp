@@ -152,7 +152,7 @@ TEST(AllocationFailure, PolygonAndRegionOperationsLeaveEveryShapeWholeAndKeepThe
       {"CFPPolyRgn assignment", [](Shapes& s) { s.otherRegion = s.region; }, regionUnchanged},
   };
   for (const Case& c : cases) {
-    SweepAllocationFailures<>(
+    SweepAllocationFailures(
         c.operation, [] { return std::make_unique<Shapes>(); }, c.act,
         Step([&c](Shapes& s) {
           for (const CFPPolygon* polygon : {&s.spiral, &s.star, &s.legs}) WalkedRing(*polygon);
@@ -204,59 +204,66 @@ struct GridTopology {
 void ExpectAnswersAsWalks(GridTopology& map) {
   WalkModel<CVertex> vertexWalk{VerticesOf(map.vertices)};
   WalkModel<CEdge> edgeWalk{EdgesOf(map.edges)};
-  const std::vector<CVertex*>& vertices = vertexWalk.order;
-  const std::vector<CEdge*>& edges = edgeWalk.order;
   for (int probe = 0; probe < 12; ++probe) {
     const CFPPoint pt(0.93 * probe, 0.57 * probe);
     EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), vertexWalk.Nearest(pt, 0.6)) << probe;
     EXPECT_EQ(map.edges.GetNearest(pt, 0.6), edgeWalk.Nearest(pt, 0.6)) << probe;
   }
-  for (std::size_t i = 0; i < vertices.size(); i += 7) {
-    EXPECT_EQ(map.vertices.AddVertex(vertices[i]->m_point, map.cells.front().get()), vertices[i]);
+  // Adding what is there already finds it rather than adding a twin.
+  for (std::size_t i = 0; i < vertexWalk.order.size(); i += 7) {
+    CVertex* vertex = vertexWalk.order[i];
+    EXPECT_EQ(map.vertices.AddVertex(vertex->m_point, map.cells.front().get()), vertex);
   }
-  for (std::size_t i = 0; i < edges.size(); i += 7) {
-    map.edges.AddEdge(edges[i]->m_pVertex2, edges[i]->m_pVertex1, map.cells.front().get());
+  for (std::size_t i = 0; i < edgeWalk.order.size(); i += 7) {
+    map.edges.AddEdge(edgeWalk.order[i]->m_pVertex2, edgeWalk.order[i]->m_pVertex1, map.cells.front().get());
   }
-  EXPECT_EQ(EdgesOf(map.edges), edges);
+  EXPECT_EQ(EdgesOf(map.edges), edgeWalk.order);
 }
 
 TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksAndAFailedMoveChangesNothing) {
   using Step = std::function<void(GridTopology&)>;
-  const auto empty = [] { return std::make_unique<GridTopology>(); };
-  const auto built = [] {
-    auto map = std::make_unique<GridTopology>();
-    map->Build();
-    return map;
+  struct Case {
+    const char* operation;
+    bool built;
+    Step act;
+    bool changesNothingWhenItFails;
   };
-  SweepAllocationFailures<>("topology build", empty, Step([](GridTopology& map) {
-                              map.Build();
-                              map.vertices.GetNearest(CFPPoint(5, 5), 1);
-                            }),
-                            Step(ExpectAnswersAsWalks));
-  // A move so far that both indexes must grow their cells while the vertex
-  // tells them one after the other: one that gives up must not disturb the
-  // round.
-  SweepAllocationFailures<>("far vertex move", built, Step([](GridTopology& map) {
-                              map.vertices.GetNearest(CFPPoint(5, 5), 0.5)->change(CFPPoint(1e300, 1e300));
-                            }),
-                            Step(ExpectAnswersAsWalks));
-  // Shared corners and sides: a move that fails leaves every cell as it was.
-  const std::vector<Ring> before = built()->Rings();
-  const Step unchanged = [&](GridTopology& map) {
-    EXPECT_EQ(map.Rings(), before);
-    const CVertex* center = map.vertices.GetNearest(CFPPoint(5, 5), 0.1);
-    ASSERT_NE(center, nullptr);
-    EXPECT_TRUE(center->m_point == CFPPoint(5, 5));
-    ExpectAnswersAsWalks(map);
+  const Case cases[] = {
+      {"topology build", false,
+       [](GridTopology& map) {
+         map.Build();
+         map.vertices.GetNearest(CFPPoint(5, 5), 1);
+       },
+       false},
+      // So far that both indexes must grow their cells while the vertex tells
+      // them one after the other: one that gives up must not disturb the round.
+      {"far vertex move", true,
+       [](GridTopology& map) { map.vertices.GetNearest(CFPPoint(5, 5), 0.5)->change(CFPPoint(1e300, 1e300)); }, false},
+      // A shared corner and a shared side.
+      {"CVertex::change", true,
+       [](GridTopology& map) { EXPECT_EQ(map.vertices.GetNearest(CFPPoint(5, 5), 0.1)->change(CFPPoint(5.2, 5.3)), 1); },
+       true},
+      {"CEdge::change", true,
+       [](GridTopology& map) { EXPECT_EQ(map.edges.GetNearest(CFPPoint(5, 5.5), 0.1)->change(CFPPoint(5.2, 5.5)), 1); },
+       true},
   };
-  SweepAllocationFailures<>("CVertex::change", built, Step([](GridTopology& map) {
-                              EXPECT_EQ(map.vertices.GetNearest(CFPPoint(5, 5), 0.1)->change(CFPPoint(5.2, 5.3)), 1);
-                            }),
-                            unchanged);
-  SweepAllocationFailures<>("CEdge::change", built, Step([](GridTopology& map) {
-                              EXPECT_EQ(map.edges.GetNearest(CFPPoint(5, 5.5), 0.1)->change(CFPPoint(5.2, 5.5)), 1);
-                            }),
-                            unchanged);
+  const std::vector<Ring> before = GridTopology().Rings();
+  for (const Case& c : cases) {
+    const auto arrange = [&c] {
+      auto map = std::make_unique<GridTopology>();
+      if (c.built) map->Build();
+      return map;
+    };
+    SweepAllocationFailures(c.operation, arrange, c.act, Step([&](GridTopology& map) {
+                                if (c.changesNothingWhenItFails) {
+                                  EXPECT_EQ(map.Rings(), before);
+                                  const CVertex* center = map.vertices.GetNearest(CFPPoint(5, 5), 0.1);
+                                  ASSERT_NE(center, nullptr);
+                                  EXPECT_TRUE(center->m_point == CFPPoint(5, 5));
+                                }
+                                ExpectAnswersAsWalks(map);
+                              }));
+  }
 }
 
 }  // namespace

@@ -25,6 +25,9 @@ namespace {
 template <class Arrange, class Objects>
 void SweepAllocationFailures(const char* operation, Arrange arrange, const std::function<void(Objects&)>& act,
                              const std::function<void(Objects&)>& check) {
+  // Stops at this operation's first failure, not at an earlier operation's.
+  const auto failures = [] { return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count(); };
+  const int failuresBefore = failures();
   for (long failing = 0; failing < 100000; ++failing) {
     const std::ptrdiff_t liveBefore = AllocationCounter::LiveBlocks();
     bool failed = false;
@@ -41,7 +44,7 @@ void SweepAllocationFailures(const char* operation, Arrange arrange, const std::
       if (failed) check(*objects);
     }
     EXPECT_EQ(AllocationCounter::LiveBlocks(), liveBefore) << operation << ": leak after failing allocation " << failing;
-    if (::testing::Test::HasFailure()) {
+    if (failures() > failuresBefore) {
       ADD_FAILURE() << operation << ": failing allocation " << failing;
       return;
     }

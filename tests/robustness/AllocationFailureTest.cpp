@@ -26,7 +26,9 @@ template <class Arrange, class Objects>
 void SweepAllocationFailures(const char* operation, Arrange arrange, const std::function<void(Objects&)>& act,
                              const std::function<void(Objects&)>& check) {
   // Stops at this operation's first failure, not at an earlier operation's.
-  const auto failures = [] { return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count(); };
+  const auto failures = [] {
+    return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
+  };
   const int failuresBefore = failures();
   for (long failing = 0; failing < 100000; ++failing) {
     const std::ptrdiff_t liveBefore = AllocationCounter::LiveBlocks();
@@ -244,10 +246,10 @@ TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksAndAFailedMoveChangesNoth
        [](GridTopology& map) { map.vertices.GetNearest(CFPPoint(5, 5), 0.5)->change(CFPPoint(1e300, 1e300)); }, false},
       // A shared corner and a shared side.
       {"CVertex::change", true,
-       [](GridTopology& map) { EXPECT_EQ(map.vertices.GetNearest(CFPPoint(5, 5), 0.1)->change(CFPPoint(5.2, 5.3)), 1); },
+       [](GridTopology& map) { EXPECT_EQ(map.vertices.GetNearest(CFPPoint(5, 5), 0.1)->change({5.2, 5.3}), 1); },
        true},
       {"CEdge::change", true,
-       [](GridTopology& map) { EXPECT_EQ(map.edges.GetNearest(CFPPoint(5, 5.5), 0.1)->change(CFPPoint(5.2, 5.5)), 1); },
+       [](GridTopology& map) { EXPECT_EQ(map.edges.GetNearest(CFPPoint(5, 5.5), 0.1)->change({5.2, 5.5}), 1); },
        true},
   };
   const std::vector<Ring> before = GridTopology().Rings();

@@ -3,7 +3,6 @@
 #include "IoTesting.h"
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/io/ArchiveRecord.h"
-#include "fpgeom/io/IoErrors.h"
 
 namespace fpgeom::io {
 namespace {
@@ -19,12 +18,7 @@ Document TwoRings() {
 }
 
 std::string ErrorOf(const std::string& bytes) {
-  try {
-    ReadArchive(bytes, "doc.fpgeom");
-  } catch (const ReadError& error) {
-    return error.what();
-  }
-  return "accepted";
+  return testing::ReadErrorOf([&] { ReadArchive(bytes, "doc.fpgeom"); });
 }
 
 TEST(ArchiveRecord, WritesTheRegionRecordAsTheLibraryStoresIt) {

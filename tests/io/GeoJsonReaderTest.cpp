@@ -2,7 +2,6 @@
 
 #include "IoTesting.h"
 #include "fpgeom/io/GeoJson.h"
-#include "fpgeom/io/IoErrors.h"
 
 namespace fpgeom::io {
 namespace {
@@ -23,16 +22,12 @@ TEST(GeoJsonReader, ReadsRingsAndPointsFromFeaturesAndCollectionsInOrder) {
                                         "test");
   const std::vector<Ring> rings = {{{0, 0}, {0, 4}, {4, 4}, {4, 0}}, {{1, 1}, {2, 1}, {2, 2}}, {{5, 5}, {5, 6}, {6, 6}}};
   EXPECT_EQ(RingsAsPairs(document), rings);
-  const std::vector<std::pair<double, double>> points = {{0.1, 7}, {8, 9}, {10, 11}};
+  const Ring points = {{0.1, 7}, {8, 9}, {10, 11}};
   EXPECT_EQ(PointsAsPairs(document), points);
 }
 
 TEST(GeoJsonReader, BadInputNamesTheSourceThePositionAndWhatWasExpected) {
-  struct Case {
-    const char* text;
-    const char* message;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"{\"type\": \"Polygon\",\n \"coordinates\": [[[0,0],[0,1]]}",
        "doc.json: line 2, column 31: syntax error while parsing array - unexpected '}'; expected ']'"},
       {R"({"type": "LineString", "coordinates": []})",
@@ -44,13 +39,8 @@ TEST(GeoJsonReader, BadInputNamesTheSourceThePositionAndWhatWasExpected) {
       {R"({"coordinates": []})", "doc.json: at /: expected a member \"type\""},
       {R"({"type": "MultiPoint", "coordinates": 5})", "doc.json: at /coordinates: expected an array of positions"},
   };
-  for (const Case& c : cases) {
-    try {
-      ReadGeoJson(c.text, "doc.json");
-      ADD_FAILURE() << "accepted " << c.text;
-    } catch (const ReadError& error) {
-      EXPECT_EQ(std::string(error.what()), c.message) << c.text;
-    }
+  for (const auto& [text, message] : cases) {
+    EXPECT_EQ(testing::ReadErrorOf([&] { ReadGeoJson(text, "doc.json"); }), message) << text;
   }
 }
 

@@ -1,11 +1,12 @@
 // Building documents and reading rings back as point lists in the I/O tests.
 #pragma once
 
-#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "fpgeom/io/Document.h"
+#include "fpgeom/io/IoErrors.h"
 
 namespace fpgeom::io::testing {
 
@@ -27,10 +28,21 @@ inline std::vector<Ring> RingsAsPairs(const Document& document) {
   return rings;
 }
 
-inline std::vector<std::pair<double, double>> PointsAsPairs(const Document& document) {
-  std::vector<std::pair<double, double>> points;
+inline Ring PointsAsPairs(const Document& document) {
+  Ring points;
   for (const CFPPoint& point : document.points) points.emplace_back(point.x, point.y);
   return points;
+}
+
+// The message of the ReadError that read() throws, or "accepted".
+template <class Read>
+std::string ReadErrorOf(Read read) {
+  try {
+    read();
+  } catch (const ReadError& error) {
+    return error.what();
+  }
+  return "accepted";
 }
 
 }  // namespace fpgeom::io::testing

@@ -3,6 +3,7 @@
 // that nothing leaked, that the objects are still whole, and that the state
 // each operation promises on failure holds.
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -19,17 +20,21 @@ namespace fpgeom::test {
 namespace {
 
 // arrange() makes the objects before any failure is armed; act(objects) is
-// the operation under test; checkAfterFailure(objects) runs after each
-// failure, before the objects are destroyed. Returns how many failure points
-// were swept: the number of allocations the operation makes.
-template <class Arrange, class Act, class CheckAfterFailure>
-long SweepAllocationFailures(const char* operation, Arrange arrange, Act act, CheckAfterFailure checkAfterFailure) {
-  constexpr long kMaxFailurePoints = 100000;
-  for (long failing = 0; failing < kMaxFailurePoints; ++failing) {
+// the operation under test; check(objects) runs after each failure, before
+// the objects are destroyed. The operation must allocate at least once.
+template <class Arrange, class Objects>
+void SweepAllocationFailures(const char* operation, Arrange arrange, const std::function<void(Objects&)>& act,
+                             const std::function<void(Objects&)>& check) {
+  // Stops at this operation's first failure, not at an earlier operation's.
+  const auto failures = [] {
+    return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
+  };
+  const int failuresBefore = failures();
+  for (long failing = 0; failing < 100000; ++failing) {
     const std::ptrdiff_t liveBefore = AllocationCounter::LiveBlocks();
     bool failed = false;
     {
-      auto objects = arrange();
+      std::unique_ptr<Objects> objects = arrange();
       AllocationCounter::FailAfter(failing);
       try {
         act(*objects);
@@ -38,20 +43,20 @@ long SweepAllocationFailures(const char* operation, Arrange arrange, Act act, Ch
       }
       AllocationCounter::Disarm();
       failed = AllocationCounter::HasFailed();
-      if (failed) checkAfterFailure(*objects);
+      if (failed) check(*objects);
     }
     EXPECT_EQ(AllocationCounter::LiveBlocks(), liveBefore) << operation << ": leak after failing allocation " << failing;
-    if (::testing::Test::HasFailure()) {
+    if (failures() > failuresBefore) {
       ADD_FAILURE() << operation << ": failing allocation " << failing;
-      return failing;
+      return;
     }
     if (!failed) {
+      EXPECT_GT(failing, 0) << operation << " allocated nothing";
       std::cout << "[ swept    ] " << operation << ": " << failing << " allocation failure points\n";
-      return failing;
+      return;
     }
   }
   ADD_FAILURE() << operation << " never completed";
-  return kMaxFailurePoints;
 }
 
 Ring Spiral(int points) {
@@ -63,220 +68,104 @@ Ring Spiral(int points) {
 // A five-pointed star drawn in one stroke: every edge crosses two others.
 const Ring kStar = {{0, 3}, {2, -3}, {-3, 1}, {3, 1}, {-2, -3}};
 const Ring kLegs = {{0, 0}, {2, 0}, {2, 4}, {4, 4}, {4, 0}, {6, 0}, {6, 6}, {0, 6}};
+const Ring kSpiral = Spiral(25);
+const std::vector<Ring> kRegionRings = {Spiral(12), kLegs, kStar};
+constexpr tagPOINT kUntouched = {-7, -7};
 
-bool IsPrefix(const Ring& part, const Ring& whole) {
+template <class Whole>
+bool IsPrefix(const Whole& part, const Whole& whole) {
   return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
 }
 
-TEST(AllocationFailure, BuildingAPolygonKeepsThePointsAddedBefore) {
-  const Ring start = {{0, 0}, {0, 1}, {1, 1}};
-  const Ring added = Spiral(25);
-  Ring whole = start;
-  whole.insert(whole.end(), added.begin(), added.end());
-  const long points = SweepAllocationFailures(
-      "AddTailNode",
-      [&] {
-        auto polygon = std::make_unique<CFPPolygon>();
-        AppendRing(*polygon, start);
-        return polygon;
-      },
-      [&](CFPPolygon& polygon) { AppendRing(polygon, added); },
-      [&](CFPPolygon& polygon) {
-        const Ring kept = WalkedRing(polygon);
-        EXPECT_TRUE(kept.size() >= start.size() && IsPrefix(kept, whole));
-        polygon.AddTailNode(9, 9);
-        EXPECT_EQ(WalkedRing(polygon).size(), kept.size() + 1);
-      });
-  EXPECT_GT(points, 0);
+void AddRing(CFPPolyRgn& region, const Ring& ring) {
+  auto polygon = std::make_unique<CFPPolygon>();
+  AppendRing(*polygon, ring);
+  region.AddPolygon(polygon.release());
 }
 
-struct PolygonPair {
-  CFPPolygon source;
-  CFPPolygon target;
-};
-
-TEST(AllocationFailure, CopyingAPolygonLeavesBothWhole) {
-  const Ring sourceRing = Spiral(25);
-  const auto arrange = [&] {
-    auto pair = std::make_unique<PolygonPair>();
-    AppendRing(pair->source, sourceRing);
-    AppendRing(pair->target, kStar);
-    return pair;
-  };
-  const auto check = [&](PolygonPair& pair) {
-    EXPECT_EQ(WalkedRing(pair.source), sourceRing);
-    WalkedRing(pair.target);
-  };
-  EXPECT_GT(SweepAllocationFailures("CFPPolygon copy", arrange, [](PolygonPair& pair) { CFPPolygon copy(pair.source); },
-                                    check),
-            0);
-  EXPECT_GT(SweepAllocationFailures("CFPPolygon assignment", arrange,
-                                    [](PolygonPair& pair) { pair.target = pair.source; }, check),
-            0);
-}
-
-TEST(AllocationFailure, ClippingLeavesAWholeRing) {
-  EXPECT_GT(SweepAllocationFailures(
-                "IntersectRect",
-                [] {
-                  auto polygon = std::make_unique<CFPPolygon>();
-                  AppendRing(*polygon, kLegs);
-                  return polygon;
-                },
-                [](CFPPolygon& polygon) { polygon.IntersectRect(CFPRect(1, 5, 1, 3)); },
-                [](CFPPolygon& polygon) { WalkedRing(polygon); }),
-            0);
-}
-
-TEST(AllocationFailure, IntegerClippingWritesNothingWhenItFails) {
-  const std::vector<tagPOINT> square = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-  const tagRECT rect = {2, 2, 8, 8};
-  constexpr tagPOINT kUntouched = {-7, -7};
-  EXPECT_GT(SweepAllocationFailures(
-                "IntersectPolyWithRect", [&] { return std::make_unique<std::vector<tagPOINT>>(8, kUntouched); },
-                [&](std::vector<tagPOINT>& out) {
-                  IntersectPolyWithRect(square.data(), 4, &rect, out.data(), static_cast<int>(out.size()));
-                },
-                [&](std::vector<tagPOINT>& out) {
-                  EXPECT_TRUE(std::all_of(out.begin(), out.end(), [&](const tagPOINT& p) {
-                    return p.x == kUntouched.x && p.y == kUntouched.y;
-                  }));
-                }),
-            0);
-}
-
-TEST(AllocationFailure, QueriesOnACrossingRingLeaveItUnchanged) {
-  const auto arrange = [] {
-    auto polygon = std::make_unique<CFPPolygon>();
-    AppendRing(*polygon, kStar);
-    return polygon;
-  };
-  const auto check = [](CFPPolygon& polygon) { EXPECT_EQ(WalkedRing(polygon), kStar); };
-  EXPECT_GT(SweepAllocationFailures("BreakdownLoops", arrange, [](CFPPolygon& p) { BreakdownLoops(p); }, check), 0);
-  EXPECT_GT(SweepAllocationFailures("ScalarArea", arrange, [](CFPPolygon& p) { p.ScalarArea(); }, check), 0);
-  EXPECT_GT(SweepAllocationFailures("PtInPolygon", arrange, [](CFPPolygon& p) { p.PtInPolygon(0.0, 0.0); }, check),
-            0);
-}
-
-struct PolygonLoad {
-  explicit PolygonLoad(const Ring& record) : bytes(ArchiveBytes().PolygonRecord(record).bytes()), archive(bytes) {
-    AppendRing(polygon, kStar);
-  }
-  std::vector<BYTE> bytes;
-  LoadingArchive archive;
-  CFPPolygon polygon;
-};
-
-TEST(AllocationFailure, LoadingAPolygonKeepsThePointsReadBefore) {
-  const Ring record = Spiral(25);
-  EXPECT_GT(SweepAllocationFailures(
-                "CFPPolygon::Serialize loading", [&] { return std::make_unique<PolygonLoad>(record); },
-                [](PolygonLoad& load) { load.polygon.Serialize(load.archive.archive); },
-                [&](PolygonLoad& load) { EXPECT_TRUE(IsPrefix(WalkedRing(load.polygon), record)); }),
-            0);
-}
-
-struct RegionLoad {
-  explicit RegionLoad(std::vector<BYTE> record) : bytes(std::move(record)), archive(bytes) {
-    auto polygon = std::make_unique<CFPPolygon>();
-    AppendRing(*polygon, kStar);
-    region.AddPolygon(polygon.release());
-  }
-  std::vector<BYTE> bytes;
-  LoadingArchive archive;
-  CFPPolyRgn region;
-};
-
-TEST(AllocationFailure, LoadingARegionKeepsThePolygonsReadBefore) {
-  const std::vector<Ring> rings = {Spiral(12), kLegs, kStar};
+std::vector<BYTE> RegionRecord() {
   ArchiveBytes record;
-  record.Word(static_cast<std::uint16_t>(rings.size())).NewClass(1, "CFPPolygon").PolygonRecord(rings[0]);
-  for (std::size_t i = 1; i < rings.size(); ++i) record.Word(0x8001).PolygonRecord(rings[i]);
-  EXPECT_GT(SweepAllocationFailures(
-                "CFPPolyRgn::Serialize loading", [&] { return std::make_unique<RegionLoad>(record.bytes()); },
-                [](RegionLoad& load) { load.region.Serialize(load.archive.archive); },
-                [&](RegionLoad& load) {
-                  const std::vector<Ring> kept = WalkedRegion(load.region);
-                  EXPECT_TRUE(kept.size() < rings.size() && std::equal(kept.begin(), kept.end(), rings.begin()));
-                }),
-            0);
+  record.Word(static_cast<std::uint16_t>(kRegionRings.size())).NewClass(1, "CFPPolygon").PolygonRecord(kRegionRings[0]);
+  for (std::size_t i = 1; i < kRegionRings.size(); ++i) record.Word(0x8001).PolygonRecord(kRegionRings[i]);
+  return record.bytes();
 }
 
-struct RegionPair {
-  RegionPair() {
-    for (const Ring& ring : {Spiral(12), kLegs, kStar}) {
-      auto polygon = std::make_unique<CFPPolygon>();
-      AppendRing(*polygon, ring);
-      source.AddPolygon(polygon.release());
-    }
-    auto polygon = std::make_unique<CFPPolygon>();
-    AppendRing(*polygon, kLegs);
-    target.AddPolygon(polygon.release());
+// What the polygon and region sweeps act on, made afresh for each failure.
+struct Shapes {
+  Shapes() {
+    AppendRing(spiral, kSpiral);
+    AppendRing(star, kStar);
+    AppendRing(legs, kLegs);
+    for (const Ring& ring : kRegionRings) AddRing(region, ring);
+    AddRing(otherRegion, kLegs);
   }
-  CFPPolyRgn source;
-  CFPPolyRgn target;
+  CFPPolygon spiral, star, legs;
+  CFPPolyRgn region, otherRegion;
+  std::vector<tagPOINT> clipped = std::vector<tagPOINT>(8, kUntouched);
+  std::vector<BYTE> polygonRecord = ArchiveBytes().PolygonRecord(kSpiral).bytes();
+  std::vector<BYTE> regionRecord = RegionRecord();
+  LoadingArchive polygonLoad{polygonRecord};
+  LoadingArchive regionLoad{regionRecord};
 };
 
-TEST(AllocationFailure, CopyingARegionLeavesBothWhole) {
-  const std::vector<Ring> sourceRings = {Spiral(12), kLegs, kStar};
-  const auto arrange = [] { return std::make_unique<RegionPair>(); };
-  const auto check = [&](RegionPair& pair) {
-    EXPECT_EQ(WalkedRegion(pair.source), sourceRings);
-    WalkedRegion(pair.target);
+TEST(AllocationFailure, PolygonAndRegionOperationsLeaveEveryShapeWholeAndKeepTheirPromises) {
+  using Step = std::function<void(Shapes&)>;
+  const Step starUnchanged = [](Shapes& s) { EXPECT_EQ(WalkedRing(s.star), kStar); };
+  const Step spiralUnchanged = [](Shapes& s) { EXPECT_EQ(WalkedRing(s.spiral), kSpiral); };
+  const Step regionUnchanged = [](Shapes& s) { EXPECT_EQ(WalkedRegion(s.region), kRegionRings); };
+  const Step nothing = [](Shapes&) {};
+  struct Case {
+    const char* operation;
+    Step act;
+    Step check;
   };
-  EXPECT_GT(SweepAllocationFailures("CFPPolyRgn copy", arrange, [](RegionPair& pair) { CFPPolyRgn copy(pair.source); },
-                                    check),
-            0);
-  EXPECT_GT(SweepAllocationFailures("CFPPolyRgn assignment", arrange,
-                                    [](RegionPair& pair) { pair.target = pair.source; }, check),
-            0);
-}
-
-// Two squares that share the side from (4,0) to (4,4), linked as a host links
-// them.
-struct SharedSideMap {
-  SharedSideMap() {
-    AppendRing(left, {{0, 0}, {4, 0}, {4, 4}, {0, 4}});
-    AppendRing(right, {{4, 0}, {8, 0}, {8, 4}, {4, 4}});
-    for (CFPPolygon* polygon : {&left, &right}) {
-      std::vector<CVertex*> corners;
-      for (const auto& [x, y] : WalkedRing(*polygon)) corners.push_back(vertices.AddVertex(CFPPoint(x, y), polygon));
-      for (std::size_t i = 0; i < corners.size(); ++i) {
-        edges.AddEdge(corners[i], corners[(i + 1) % corners.size()], polygon);
-      }
-    }
-    sharedCorner = vertices.GetNearest(CFPPoint(4, 0), 0.5);
-    sharedSide = edges.GetNearest(CFPPoint(4, 2), 0.5);
-  }
-  ~SharedSideMap() {
-    edges.Empty();
-    vertices.Empty();
-  }
-  std::vector<Ring> Rings() const { return {WalkedRing(left), WalkedRing(right)}; }
-
-  CFPPolygon left;
-  CFPPolygon right;
-  CVertexList vertices;
-  CEdgeList edges;
-  CVertex* sharedCorner = nullptr;
-  CEdge* sharedSide = nullptr;
-};
-
-TEST(AllocationFailure, AFailedMoveChangesNothing) {
-  const auto arrange = [] { return std::make_unique<SharedSideMap>(); };
-  const std::vector<Ring> before = SharedSideMap().Rings();
-  const auto unchanged = [&](SharedSideMap& map) {
-    EXPECT_EQ(map.Rings(), before);
-    EXPECT_TRUE(map.sharedCorner->m_point == CFPPoint(4, 0));
+  const Case cases[] = {
+      {"AddTailNode", [](Shapes& s) { AppendRing(s.star, kSpiral); },
+       [](Shapes& s) {
+         // The points added before the failure stay, and the ring still grows.
+         Ring whole = kStar;
+         whole.insert(whole.end(), kSpiral.begin(), kSpiral.end());
+         const Ring kept = WalkedRing(s.star);
+         EXPECT_TRUE(kept.size() >= kStar.size() && IsPrefix(kept, whole));
+         s.star.AddTailNode(9, 9);
+         EXPECT_EQ(WalkedRing(s.star).size(), kept.size() + 1);
+       }},
+      {"CFPPolygon copy", [](Shapes& s) { CFPPolygon copy(s.spiral); }, spiralUnchanged},
+      {"CFPPolygon assignment", [](Shapes& s) { s.star = s.spiral; }, spiralUnchanged},
+      {"IntersectRect", [](Shapes& s) { s.legs.IntersectRect(CFPRect(1, 5, 1, 3)); }, nothing},
+      {"IntersectPolyWithRect",
+       [](Shapes& s) {
+         const tagPOINT square[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+         const tagRECT rect = {2, 2, 8, 8};
+         IntersectPolyWithRect(square, 4, &rect, s.clipped.data(), static_cast<int>(s.clipped.size()));
+       },
+       [](Shapes& s) {  // writes nothing when it fails
+         EXPECT_TRUE(std::all_of(s.clipped.begin(), s.clipped.end(),
+                                 [](const tagPOINT& p) { return p.x == kUntouched.x && p.y == kUntouched.y; }));
+       }},
+      {"BreakdownLoops", [](Shapes& s) { BreakdownLoops(s.star); }, starUnchanged},
+      {"ScalarArea", [](Shapes& s) { s.star.ScalarArea(); }, starUnchanged},
+      {"PtInPolygon", [](Shapes& s) { s.star.PtInPolygon(0.0, 0.0); }, starUnchanged},
+      {"CFPPolygon::Serialize loading", [](Shapes& s) { s.star.Serialize(s.polygonLoad.archive); },
+       [](Shapes& s) { EXPECT_TRUE(IsPrefix(WalkedRing(s.star), kSpiral)); }},
+      {"CFPPolyRgn::Serialize loading", [](Shapes& s) { s.otherRegion.Serialize(s.regionLoad.archive); },
+       [](Shapes& s) {
+         const std::vector<Ring> kept = WalkedRegion(s.otherRegion);
+         EXPECT_TRUE(kept.size() < kRegionRings.size() && IsPrefix(kept, kRegionRings));
+       }},
+      {"CFPPolyRgn copy", [](Shapes& s) { CFPPolyRgn copy(s.region); }, regionUnchanged},
+      {"CFPPolyRgn assignment", [](Shapes& s) { s.otherRegion = s.region; }, regionUnchanged},
   };
-  EXPECT_GT(SweepAllocationFailures("CVertex::change", arrange,
-                                    [](SharedSideMap& map) { EXPECT_EQ(map.sharedCorner->change(CFPPoint(5, -1)), 1); },
-                                    unchanged),
-            0);
-  EXPECT_GT(SweepAllocationFailures("CEdge::change", arrange,
-                                    [](SharedSideMap& map) { EXPECT_EQ(map.sharedSide->change(CFPPoint(5, 2)), 1); },
-                                    unchanged),
-            0);
+  for (const Case& c : cases) {
+    SweepAllocationFailures(
+        c.operation, [] { return std::make_unique<Shapes>(); }, c.act,
+        Step([&c](Shapes& s) {
+          for (const CFPPolygon* polygon : {&s.spiral, &s.star, &s.legs}) WalkedRing(*polygon);
+          WalkedRegion(s.region);
+          WalkedRegion(s.otherRegion);
+          c.check(s);
+        }));
+  }
 }
 
 // A grid map of unit squares whose lists grow long enough to be indexed.
@@ -302,6 +191,12 @@ struct GridTopology {
       for (const auto& [x, y] : WalkedRing(*cell)) corners.push_back(vertices.AddVertex(CFPPoint(x, y), cell.get()));
       for (std::size_t i = 0; i < corners.size(); ++i) edges.AddEdge(corners[i], corners[(i + 1) % 4], cell.get());
     }
+    edges.GetNearest(CFPPoint(5, 5), 1);
+  }
+  std::vector<Ring> Rings() const {
+    std::vector<Ring> rings;
+    for (const auto& cell : cells) rings.push_back(WalkedRing(*cell));
+    return rings;
   }
 
   std::vector<std::unique_ptr<CFPPolygon>> cells;
@@ -314,46 +209,66 @@ struct GridTopology {
 void ExpectAnswersAsWalks(GridTopology& map) {
   WalkModel<CVertex> vertexWalk{VerticesOf(map.vertices)};
   WalkModel<CEdge> edgeWalk{EdgesOf(map.edges)};
-  const std::vector<CVertex*>& vertices = vertexWalk.order;
-  const std::vector<CEdge*>& edges = edgeWalk.order;
   for (int probe = 0; probe < 12; ++probe) {
     const CFPPoint pt(0.93 * probe, 0.57 * probe);
     EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), vertexWalk.Nearest(pt, 0.6)) << probe;
     EXPECT_EQ(map.edges.GetNearest(pt, 0.6), edgeWalk.Nearest(pt, 0.6)) << probe;
   }
-  for (std::size_t i = 0; i < vertices.size(); i += 7) {
-    EXPECT_EQ(map.vertices.AddVertex(vertices[i]->m_point, map.cells.front().get()), vertices[i]);
+  // Adding what is there already finds it rather than adding a twin.
+  for (std::size_t i = 0; i < vertexWalk.order.size(); i += 7) {
+    CVertex* vertex = vertexWalk.order[i];
+    EXPECT_EQ(map.vertices.AddVertex(vertex->m_point, map.cells.front().get()), vertex);
   }
-  for (std::size_t i = 0; i < edges.size(); i += 7) {
-    map.edges.AddEdge(edges[i]->m_pVertex2, edges[i]->m_pVertex1, map.cells.front().get());
+  for (std::size_t i = 0; i < edgeWalk.order.size(); i += 7) {
+    map.edges.AddEdge(edgeWalk.order[i]->m_pVertex2, edgeWalk.order[i]->m_pVertex1, map.cells.front().get());
   }
-  EXPECT_EQ(EdgesOf(map.edges), edges);
+  EXPECT_EQ(EdgesOf(map.edges), edgeWalk.order);
 }
 
-TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksWhenMemoryRunsOut) {
-  EXPECT_GT(SweepAllocationFailures(
-                "topology build", [] { return std::make_unique<GridTopology>(); },
-                [](GridTopology& map) {
-                  map.Build();
-                  map.vertices.GetNearest(CFPPoint(5, 5), 1);
-                  map.edges.GetNearest(CFPPoint(5, 5), 1);
-                },
-                ExpectAnswersAsWalks),
-            0);
-  // A move so far that both indexes must grow their cells while the vertex
-  // tells them one after the other: one that gives up must not disturb the
-  // round.
-  const auto built = [] {
-    auto map = std::make_unique<GridTopology>();
-    map->Build();
-    map->edges.GetNearest(CFPPoint(5, 5), 1);
-    return map;
+TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksAndAFailedMoveChangesNothing) {
+  using Step = std::function<void(GridTopology&)>;
+  struct Case {
+    const char* operation;
+    bool built;
+    Step act;
+    bool changesNothingWhenItFails;
   };
-  EXPECT_GT(SweepAllocationFailures(
-                "far vertex move", built,
-                [](GridTopology& map) { map.vertices.GetNearest(CFPPoint(5, 5), 0.5)->change(CFPPoint(1e300, 1e300)); },
-                ExpectAnswersAsWalks),
-            0);
+  const Case cases[] = {
+      {"topology build", false,
+       [](GridTopology& map) {
+         map.Build();
+         map.vertices.GetNearest(CFPPoint(5, 5), 1);
+       },
+       false},
+      // So far that both indexes must grow their cells while the vertex tells
+      // them one after the other: one that gives up must not disturb the round.
+      {"far vertex move", true,
+       [](GridTopology& map) { map.vertices.GetNearest(CFPPoint(5, 5), 0.5)->change(CFPPoint(1e300, 1e300)); }, false},
+      // A shared corner and a shared side.
+      {"CVertex::change", true,
+       [](GridTopology& map) { EXPECT_EQ(map.vertices.GetNearest(CFPPoint(5, 5), 0.1)->change({5.2, 5.3}), 1); },
+       true},
+      {"CEdge::change", true,
+       [](GridTopology& map) { EXPECT_EQ(map.edges.GetNearest(CFPPoint(5, 5.5), 0.1)->change({5.2, 5.5}), 1); },
+       true},
+  };
+  const std::vector<Ring> before = GridTopology().Rings();
+  for (const Case& c : cases) {
+    const auto arrange = [&c] {
+      auto map = std::make_unique<GridTopology>();
+      if (c.built) map->Build();
+      return map;
+    };
+    SweepAllocationFailures(c.operation, arrange, c.act, Step([&](GridTopology& map) {
+                                if (c.changesNothingWhenItFails) {
+                                  EXPECT_EQ(map.Rings(), before);
+                                  const CVertex* center = map.vertices.GetNearest(CFPPoint(5, 5), 0.1);
+                                  ASSERT_NE(center, nullptr);
+                                  EXPECT_TRUE(center->m_point == CFPPoint(5, 5));
+                                }
+                                ExpectAnswersAsWalks(map);
+                              }));
+  }
 }
 
 }  // namespace

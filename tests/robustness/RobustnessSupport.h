@@ -50,12 +50,10 @@ class ArchiveBytes {
     std::memcpy(&bits, &value, sizeof bits);
     return Little(bits, 8);
   }
-  ArchiveBytes& Text(const std::string& text) {
-    m_bytes.insert(m_bytes.end(), text.begin(), text.end());
-    return *this;
-  }
   ArchiveBytes& NewClass(std::uint16_t schema, const std::string& name) {
-    return Word(0xFFFF).Word(schema).Word(static_cast<std::uint16_t>(name.size())).Text(name);
+    Word(0xFFFF).Word(schema).Word(static_cast<std::uint16_t>(name.size()));
+    m_bytes.insert(m_bytes.end(), name.begin(), name.end());
+    return *this;
   }
   ArchiveBytes& PolygonRecord(const Ring& ring) {
     Word(static_cast<std::uint16_t>(ring.size()));

@@ -14,6 +14,7 @@
 #include "ByteReader.h"
 #include "Invariant.h"
 #include "algorithms/RingClipping.h"
+#include "polygon/PointLocation.h"
 #include "fpgeom/algorithms/IntegerClipping.h"
 #include "fpgeom/polygon/FPPolygon.h"
 
@@ -101,6 +102,10 @@ void CheckLocation(const CFPPolygon& ring, const CFPPoint& query) {
   const bool inside = ring.getCount() >= 3 && ring.PtInPolygon(query) == 1;
   Require(inside ? !(distance > 0) : !(distance < 0), "DistanceFromPoint is negative only inside");
   Require(ring.getCount() > 0 || distance == HUGE_VAL, "an empty ring is infinitely far");
+  const double plainDistance = detail::PointLocation::DistanceFromPoint(ring, query, false);
+  Require(std::memcmp(&distance, &plainDistance, sizeof distance) == 0 &&
+              answer == detail::PointLocation::PtInPolygon(ring, query, false),
+          "screened point location gives the plain walk's bits");
 }
 
 void CheckCleanUp(const CFPPolygon& ring, const std::vector<CFPPoint>& points) {

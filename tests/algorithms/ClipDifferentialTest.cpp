@@ -20,12 +20,7 @@ using fpgeom::test::ClipCase;
 using fpgeom::test::ClipCases;
 using fpgeom::test::Points;
 
-// FPGEOM_CLIP_CASES=1000000 runs the full differential check; ctest runs a
-// brief one.
-std::uint64_t CaseCount(std::uint64_t brief) {
-  const char* requested = std::getenv("FPGEOM_CLIP_CASES");
-  return requested != nullptr ? std::strtoull(requested, nullptr, 10) : brief;
-}
+std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_CLIP_CASES", brief); }
 
 // The points by the polygon's own cursor walk; the cursor is read first.
 struct Outcome {

@@ -22,12 +22,7 @@ using fpgeom::test::Points;
 using fpgeom::test::ScreenCases;
 using fpgeom::testing::PointsFromCursor;
 
-// FPGEOM_LOCATION_CASES=1000000 runs the full differential check; ctest
-// runs a brief one.
-std::uint64_t CaseCount(std::uint64_t brief) {
-  const char* requested = std::getenv("FPGEOM_LOCATION_CASES");
-  return requested != nullptr ? std::strtoull(requested, nullptr, 10) : brief;
-}
+std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_LOCATION_CASES", brief); }
 
 // Vertices, points on and beside edges (by a few units in the last place or
 // about 2^-23), at vertex heights, far away, and not finite.

@@ -55,13 +55,14 @@ def main():
     print("# Benchmarks\n")
     print("Written by `scripts/bench`; not part of CI. CPU time per operation, the median of three")
     print("repetitions; each peer column is the peer's time divided by fpgeom's in the same run (above 1:")
-    print("fpgeom is faster). `fpgeom-plain` is the breakdown without its self-meeting screen.\n")
+    print("fpgeom is faster). `fpgeom-plain` is the breakdown without its self-meeting screen. `growth`")
+    print("is fpgeom's time at 100,000 points divided by its time at 10,000 (10 would be linear).\n")
     print(f"- Commit: `{commit}`")
     print(f"- Machine: {model}, {cores} CPUs (shared, so timings are noisy)")
     print(f"- Peers skipped at build time: {context.get('peers_skipped', 'unknown')}")
     print(f"- Run: {context.get('date', '')}\n")
-    print("| workload | ring | size | fpgeom | " + " | ".join(f"{peer} / fpgeom" for peer in peers) + " |")
-    print("|---|---|---:|---:|" + "---:|" * len(peers))
+    print("| workload | ring | size | fpgeom | " + " | ".join(f"{peer} / fpgeom" for peer in peers) + " | growth |")
+    print("|---|---|---:|---:|" + "---:|" * (len(peers) + 1))
     for key in sorted(times):
         entry = times[key]
         if "fpgeom" not in entry:
@@ -71,7 +72,9 @@ def main():
         if key in throughput:
             cell += f" ({throughput[key]:.0f} MB/s)"
         ratios = [f"{entry[peer] / own:.3g}" if peer in entry else "" for peer in peers]
-        print(f"| {key[0]} | {key[1]} | {key[2]} | {cell} | " + " | ".join(ratios) + " |")
+        smaller = times.get((key[0], key[1], 10000), {}).get("fpgeom")
+        growth = f"{own / smaller:.3g}" if key[2] == 100000 and smaller else ""
+        print(f"| {key[0]} | {key[1]} | {key[2]} | {cell} | " + " | ".join(ratios) + f" | {growth} |")
 
 
 if __name__ == "__main__":

@@ -13,6 +13,8 @@
 
 #include "ByteReader.h"
 #include "Invariant.h"
+#include "algorithms/RingClipping.h"
+#include "polygon/PointLocation.h"
 #include "fpgeom/algorithms/IntegerClipping.h"
 #include "fpgeom/polygon/FPPolygon.h"
 
@@ -100,6 +102,10 @@ void CheckLocation(const CFPPolygon& ring, const CFPPoint& query) {
   const bool inside = ring.getCount() >= 3 && ring.PtInPolygon(query) == 1;
   Require(inside ? !(distance > 0) : !(distance < 0), "DistanceFromPoint is negative only inside");
   Require(ring.getCount() > 0 || distance == HUGE_VAL, "an empty ring is infinitely far");
+  const double plainDistance = detail::PointLocation::DistanceFromPoint(ring, query, false);
+  Require(std::memcmp(&distance, &plainDistance, sizeof distance) == 0 &&
+              answer == detail::PointLocation::PtInPolygon(ring, query, false),
+          "screened point location gives the plain walk's bits");
 }
 
 void CheckCleanUp(const CFPPolygon& ring, const std::vector<CFPPoint>& points) {
@@ -119,6 +125,9 @@ void CheckClipping(const CFPPolygon& ring, const std::vector<CFPPoint>& points, 
   const std::vector<CFPPoint> kept = WalkedPoints(clipped);
   Require(clipped.isPosValid() == 0, "clipping leaves the cursor at the end");
   Require(result == (kept.size() >= 3 ? 1 : 0), "IntersectRect gives 1 exactly when three points remain");
+  CFPPolygon plain(ring);
+  Require(fpgeom::detail::PlainIntersectRect(plain, rect) == result && SameBits(WalkedPoints(plain), kept),
+          "IntersectRect clips as the passes over the polygon's list do");
   if (!IsFinite(rect) || !std::all_of(points.begin(), points.end(), [](const CFPPoint& p) { return IsFinite(p); })) {
     return;
   }
@@ -162,6 +171,9 @@ void CheckIntegerClipping(ByteReader& input) {
 
   const int size = GetPolySizeAfterIntersection(ring.data(), n, &rect);
   Require(size == 0 || size >= 3, "a clipped integer ring has no points or at least three");
+  CFPPolygon working(ring.data(), n);
+  Require(size == (fpgeom::detail::PlainIntersectRect(working, CFPRect(&rect)) == 1 ? working.getCount() : 0),
+          "the integer clipping counts the points that the working polygon keeps");
 
   std::vector<tagPOINT> out(kGuard + static_cast<std::size_t>(outSize) + kGuard, kCanary);
   const int written = IntersectPolyWithRect(ring.data(), n, &rect, out.data() + kGuard, outSize);

@@ -2,7 +2,9 @@
 // or lie on the line through both neighbours, and empties a ring that is left
 // with fewer than three points.
 #include <cmath>
+#include <cstddef>
 
+#include "algorithms/RingClipping.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/values/Tolerance.h"
 
@@ -15,7 +17,8 @@ bool IsNegligible(double difference) { return std::fabs(difference) < kPointEpsi
 
 // Whether `point`, between `previous` and `next`, adds nothing to the ring.
 // The first rule that applies decides.
-bool IsRedundant(const CFPPoint& previous, const CFPPoint& point, const CFPPoint& next) {
+template <class Point>
+bool IsRedundant(const Point& previous, const Point& point, const Point& next) {
   const double inX = point.x - previous.x;
   const double inY = point.y - previous.y;
   const double outX = next.x - point.x;
@@ -69,3 +72,42 @@ int CFPPolygon::OptimizeAndCheck() {
   }
   return 1;
 }
+
+namespace fpgeom::detail {
+
+// The same passes as OptimizeAndCheck, with the kept points moved down over
+// the removed ones: ring[kept] is written only after ring[kept + 1], the
+// next point, has been read.
+int CleanUpRing(PointBuffer& ring) {
+  if (ring.size() < 3) {
+    ring.clear();
+    return 0;
+  }
+  bool removedAny = true;
+  while (removedAny) {
+    removedAny = false;
+    const std::size_t count = ring.size();
+    RingPoint lastKept = ring[count - 1];
+    std::size_t kept = 0;
+    for (std::size_t read = 0; read < count; ++read) {
+      const RingPoint point = ring[read];
+      // The tail's successor is the head as it is now, ring[0]: with three
+      // points left, something was kept before the tail.
+      const RingPoint& next = read + 1 < count ? ring[read + 1] : ring[0];
+      if (!IsRedundant(lastKept, point, next)) {
+        lastKept = point;
+        ring[kept++] = point;
+        continue;
+      }
+      removedAny = true;
+      if (count - (read + 1 - kept) < 3) {
+        ring.clear();
+        return 0;
+      }
+    }
+    ring.resize(kept);
+  }
+  return 1;
+}
+
+}  // namespace fpgeom::detail

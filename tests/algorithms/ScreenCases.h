@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -16,6 +17,13 @@
 namespace fpgeom::test {
 
 using Points = std::vector<CFPPoint>;
+
+// The number of cases a differential test runs: brief under ctest, or as
+// many as the environment variable asks for (1000000 for the full check).
+inline std::uint64_t RequestedCases(const char* variable, std::uint64_t brief) {
+  const char* requested = std::getenv(variable);
+  return requested != nullptr ? std::strtoull(requested, nullptr, 10) : brief;
+}
 
 class ScreenCases {
  public:

@@ -32,12 +32,7 @@ using fpgeom::test::ScreenCases;
 using fpgeom::testing::PointsFromCursor;
 using fpgeom::testing::PointsOf;
 
-// FPGEOM_SCREEN_CASES=1000000 runs the full differential check; ctest runs a
-// brief one.
-std::uint64_t CaseCount(std::uint64_t brief) {
-  const char* requested = std::getenv("FPGEOM_SCREEN_CASES");
-  return requested != nullptr ? std::strtoull(requested, nullptr, 10) : brief;
-}
+std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_SCREEN_CASES", brief); }
 
 // The pairs that meet among exactly those that the breakdown's first phase
 // tests on a ring it has not changed, in its order and argument order.

@@ -87,3 +87,28 @@ TEST(Polygon, AnObjectReferenceNamesTheClassWithSchemaOne) {
   ASSERT_NE(polygonLoaded, nullptr);
   EXPECT_EQ(PointsOf(*polygonLoaded), kRectangleRing);
 }
+
+// Points go through the archive in chunks; rings and truncations around the
+// chunk size must give the per-point layout and keep every complete point.
+TEST(Polygon, LongRingsStoreAndLoadPointByPointAcrossChunks) {
+  for (const std::size_t size : {255u, 256u, 257u, 600u}) {
+    SCOPED_TRACE(size);
+    Coordinates ring;
+    for (std::size_t k = 0; k < size; ++k) ring.emplace_back(k * 0.1 - 3, 1e300 / (k + 1));
+    CFPPolygon polygon = PolygonOf(ring);
+    const Bytes record = RecordOf(ring);
+    EXPECT_EQ(StoreRecord(polygon), record);
+    CFPPolygon loaded;
+    LoadRecord(loaded, record);
+    EXPECT_EQ(PointsOf(loaded), ring);
+
+    for (const std::size_t kept : {std::size_t{0}, size / 2, size - 1}) {
+      for (const std::size_t extra : {0u, 8u, 15u}) {
+        Bytes truncated(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(2 + 16 * kept + extra));
+        CFPPolygon partial;
+        EXPECT_THROW(LoadRecord(partial, truncated), CArchiveException);
+        EXPECT_EQ(PointsOf(partial), Coordinates(ring.begin(), ring.begin() + static_cast<std::ptrdiff_t>(kept)));
+      }
+    }
+  }
+}

@@ -23,6 +23,10 @@ enum TagDirection : int { DIR_FORWARD = 0, DIR_BACKWARD = 1 };
 
 class CFPPolygon;
 
+namespace fpgeom::detail {
+struct PointLocation;  // the library's own; not part of the interface
+}  // namespace fpgeom::detail
+
 namespace fpgeom {
 // The loops into which a ring that meets itself falls apart (empty when it
 // meets itself nowhere or has fewer than three points); see CFPPolygon's
@@ -163,4 +167,5 @@ class FPGEOM_API CFPPolygon : public CObject {
   mutable std::vector<CFPPoint> m_meetsItselfNowhere;
 
   friend std::vector<std::unique_ptr<CFPPolygon>> fpgeom::BreakdownLoops(const CFPPolygon& polygon);
+  friend struct fpgeom::detail::PointLocation;
 };

@@ -1,0 +1,26 @@
+// The parts of the module, each adding its classes and functions to it, and
+// what they share: the archive bytes that pickling and to_bytes use.
+#pragma once
+
+#include <string>
+
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>  // in every part alike, as pybind11 requires
+
+#include "fpgeom/region/FPPolyRgn.h"
+
+namespace fpgeom::python {
+
+void BindPolygon(pybind11::module_& module);
+void BindRegion(pybind11::module_& module);
+void BindIo(pybind11::module_& module);
+void BindTopology(pybind11::module_& module);
+
+// A region of copies of Polygons, or of anything Polygon() accepts.
+CFPPolyRgn RegionOf(const pybind11::iterable& polygons);
+
+pybind11::bytes ArchiveBytes(const CFPPolyRgn& region);
+// ArchiveError when the bytes are not exactly one region record.
+CFPPolyRgn RegionFromArchive(const pybind11::bytes& bytes);
+
+}  // namespace fpgeom::python

@@ -15,6 +15,10 @@ void BindPolygon(pybind11::module_& module);
 void BindRegion(pybind11::module_& module);
 void BindIo(pybind11::module_& module);
 void BindTopology(pybind11::module_& module);
+// Built when the library has its prepared classes (FPGEOM_PYTHON_PREPARED).
+void BindPrepared(pybind11::module_& module);
+// Built with the overlay library (FPGEOM_PYTHON_OVERLAY); after BindRegion.
+void BindOverlay(pybind11::module_& module);
 
 // A region of copies of Polygons, or of anything Polygon() accepts.
 CFPPolyRgn RegionOf(const pybind11::iterable& polygons);

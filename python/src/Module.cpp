@@ -17,4 +17,10 @@ PYBIND11_MODULE(fpgeom, module) {
   fpgeom::python::BindRegion(module);
   fpgeom::python::BindIo(module);
   fpgeom::python::BindTopology(module);
+#ifdef FPGEOM_PYTHON_OVERLAY
+  fpgeom::python::BindOverlay(module);
+#endif
+#ifdef FPGEOM_PYTHON_PREPARED
+  fpgeom::python::BindPrepared(module);
+#endif
 }

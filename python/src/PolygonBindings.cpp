@@ -6,9 +6,8 @@
 #include <pybind11/stl.h>
 
 #include "Arrays.h"
-#include "Batch.h"
 #include "Bindings.h"
-#include "Transforms.h"
+#include "SharedMembers.h"
 #include "Breakdown.h"
 #include "Errors.h"
 #include "fpgeom/io/Document.h"
@@ -80,54 +79,6 @@ void BindPolygon(py::module_& module) {
                              "The area with every loop of a self-intersecting ring counted positive.")
       .def_property_readonly("is_filled", [](const CFPPolygon& polygon) { return polygon.isFilled() != 0; },
                              "True when the area is not negative.")
-      .def_property_readonly(
-          "bounds", [](const CFPPolygon& polygon) { return BoundsOf(polygon.getBoundsRect()); },
-          "(left, bottom, right, top); (0, 0, 0, 0) for an empty polygon.")
-      .def_property_readonly(
-          "centroid",
-          [](const CFPPolygon& polygon) -> py::object {
-            CFPPoint center;
-            return polygon.getMassCenter(center) ? py::object(PairOf(center)) : py::none();
-          },
-          "The mean of the points, or None for fewer than three.")
-      .def_property_readonly(
-          "center",
-          [](const CFPPolygon& polygon) -> py::object {
-            CFPPoint center;
-            return polygon.GetCenterPoint(center) ? py::object(PairOf(center)) : py::none();
-          },
-          "The centre of the bounds, or None for fewer than two points.")
-      .def(
-          "contains",
-          [](const CFPPolygon& polygon, double x, double y) {
-            return polygon.PtInPolygon(FinitePoint(x, y, "contains")) != 0;
-          },
-          arg("x"), arg("y"),
-          "True when (x, y) lies inside; a self-intersecting ring is decided on its loops, a\n"
-          "point inside a filled loop and a hole being outside.")
-      .def(
-          "distance",
-          [](const CFPPolygon& polygon, double x, double y) {
-            return polygon.DistanceFromPoint(FinitePoint(x, y, "distance"));
-          },
-          arg("x"), arg("y"), "Signed distance from (x, y) to the ring's edges: negative when contains(x, y) is\n"
-                    "True; inf for an empty polygon.")
-      .def(
-          "contains_xy",
-          [](const CFPPolygon& polygon, const py::object& xy) {
-            const CFPPolygon copy(polygon);
-            return AnswerEach<bool>(xy, [&copy](const CFPPoint& point) { return copy.PtInPolygon(point) != 0; });
-          },
-          arg("xy"),
-          "contains() for every row of an N x 2 float64 array; a bool array. The GIL is\n"
-          "released during the batch.")
-      .def(
-          "distance_xy",
-          [](const CFPPolygon& polygon, const py::object& xy) {
-            const CFPPolygon copy(polygon);
-            return AnswerEach<double>(xy, [&copy](const CFPPoint& point) { return copy.DistanceFromPoint(point); });
-          },
-          arg("xy"), "distance() for every row of an N x 2 float64 array; the GIL is released.")
       .def(
           "nearest_vertex",
           [](const CFPPolygon& polygon, double x, double y, double tolerance) -> py::object {
@@ -169,6 +120,7 @@ void BindPolygon(py::module_& module) {
                         if (state.size() != 1) throw ArchiveError("expected one archive in the pickled state");
                         return PolygonFromArchive(state[0].cast<py::bytes>());
                       }));
+  BindLocation<CFPPolygon, &CFPPolygon::PtInPolygon>(polygonClass);
   BindTransforms(polygonClass);
 }
 

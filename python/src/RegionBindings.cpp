@@ -3,9 +3,8 @@
 #include <vector>
 
 #include "Arrays.h"
-#include "Batch.h"
 #include "Bindings.h"
-#include "Transforms.h"
+#include "SharedMembers.h"
 #include "Errors.h"
 #include "fpgeom/io/ArchiveRecord.h"
 #include "fpgeom/io/Document.h"
@@ -72,51 +71,6 @@ void BindRegion(py::module_& module) {
       .def("__repr__",
            [](const CFPPolyRgn& region) { return "<Region of " + std::to_string(region.getCount()) + " polygons>"; })
       .def_property_readonly("area", &CFPPolyRgn::Area, "The sum of the polygons' signed areas.")
-      .def_property_readonly(
-          "bounds", [](const CFPPolyRgn& region) { return BoundsOf(region.getBoundsRect()); },
-          "(left, bottom, right, top) of all the polygons.")
-      .def_property_readonly(
-          "centroid",
-          [](const CFPPolyRgn& region) -> py::object {
-            CFPPoint center;
-            return region.getMassCenter(center) ? py::object(PairOf(center)) : py::none();
-          },
-          "The region's mass centre as (x, y), or None when it has none.")
-      .def_property_readonly(
-          "center",
-          [](const CFPPolyRgn& region) -> py::object {
-            CFPPoint center;
-            return region.GetCenterPoint(center) ? py::object(PairOf(center)) : py::none();
-          },
-          "The centre of the bounds as (x, y), or None for an empty region.")
-      .def(
-          "contains",
-          [](const CFPPolyRgn& region, double x, double y) {
-            return region.PtInRgn(FinitePoint(x, y, "contains")) != 0;
-          },
-          arg("x"), arg("y"), "True when some polygon contains (x, y).")
-      .def(
-          "distance",
-          [](const CFPPolyRgn& region, double x, double y) {
-            return region.DistanceFromPoint(FinitePoint(x, y, "distance"));
-          },
-          arg("x"), arg("y"), "The smallest signed distance from (x, y) to a polygon (negative inside one);\n"
-          "ValueError when the region is empty.")
-      .def(
-          "contains_xy",
-          [](const CFPPolyRgn& region, const py::object& xy) {
-            const CFPPolyRgn copy(region);
-            return AnswerEach<bool>(xy, [&copy](const CFPPoint& point) { return copy.PtInRgn(point) != 0; });
-          },
-          arg("xy"), "contains() for every row of an N x 2 float64 array; the GIL is released.")
-      .def(
-          "distance_xy",
-          [](const CFPPolyRgn& region, const py::object& xy) {
-            if (region.isEmpty()) throw py::value_error("distance_xy: the region is empty");
-            const CFPPolyRgn copy(region);
-            return AnswerEach<double>(xy, [&copy](const CFPPoint& point) { return copy.DistanceFromPoint(point); });
-          },
-          arg("xy"), "distance() for every row of an N x 2 float64 array; the GIL is released.")
       .def(
           "nearest_vertex",
           [](const CFPPolyRgn& region, double x, double y, double limit) -> py::object {
@@ -143,6 +97,7 @@ void BindRegion(py::module_& module) {
                         if (state.size() != 1) throw ArchiveError("expected one archive in the pickled state");
                         return RegionFromArchive(state[0].cast<py::bytes>());
                       }));
+  BindLocation<CFPPolyRgn, &CFPPolyRgn::PtInRgn>(regionClass);
   BindTransforms(regionClass);
 }
 

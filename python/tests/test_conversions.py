@@ -68,6 +68,7 @@ def test_empty_inputs_give_empty_answers():
     lambda p: p.intersects(fpgeom.Polygon()),
     lambda p: fpgeom.Region([p]).distance_xy([(0.0, np.nan)]),
     lambda p: fpgeom.Region().distance(0.0, 0.0),
+    lambda p: fpgeom.Region().distance_xy([(0.0, 0.0)]),
 ])
 def test_bad_arguments_raise_value_error(call):
     with pytest.raises(ValueError):

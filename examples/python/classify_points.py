@@ -33,7 +33,7 @@ def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--map", default=str(SAMPLE), help="a WKT map (default: the bundled sample)")
     parser.add_argument("--points", type=int, default=1_000_000, help="how many random points")
-    parser.add_argument("--drawn", type=int, default=3000, help="how many of them the picture shows")
+    parser.add_argument("--drawn", type=int, default=1500, help="how many of them the picture shows")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--out", default="classified.svg", help="the SVG picture to write")
     args = parser.parse_args(argv)

@@ -12,6 +12,7 @@ PYBIND11_MODULE(fpgeom, module) {
       "negative area acts as a hole. Every coordinate passed in must be finite: NaN and\n"
       "infinities raise ValueError. Objects are values: accessors return copies, and pickling\n"
       "goes through the archive bytes of Region.to_bytes().";
+  module.attr("__version__") = FPGEOM_VERSION;
   fpgeom::python::RegisterErrors(module);
   fpgeom::python::BindPolygon(module);
   fpgeom::python::BindRegion(module);

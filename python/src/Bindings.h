@@ -23,8 +23,16 @@ void BindOverlay(pybind11::module_& module);
 // A region of copies of Polygons, or of anything Polygon() accepts.
 CFPPolyRgn RegionOf(const pybind11::iterable& polygons);
 
+CFPPolyRgn RegionOfOne(const CFPPolygon& polygon);
+// The polygon of a region of one; ArchiveError for any other count.
+CFPPolygon OnlyPolygon(const CFPPolyRgn& region);
+
 pybind11::bytes ArchiveBytes(const CFPPolyRgn& region);
 // ArchiveError when the bytes are not exactly one region record.
 CFPPolyRgn RegionFromArchive(const pybind11::bytes& bytes);
+// What pickling keeps of a region, and of anything made from one: a tuple
+// holding its archive bytes.
+pybind11::tuple PickledState(const CFPPolyRgn& region);
+CFPPolyRgn RegionFromState(const pybind11::tuple& state);
 
 }  // namespace fpgeom::python

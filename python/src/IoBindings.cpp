@@ -1,4 +1,3 @@
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,11 +25,7 @@ std::vector<CFPPoint> PointsFrom(const py::handle& xy, const char* what) {
 }
 
 CFPPolyRgn RingsFrom(const py::handle& geometry) {
-  if (py::isinstance<CFPPolygon>(geometry)) {
-    CFPPolyRgn region;
-    region.AddPolygon(std::make_unique<CFPPolygon>(geometry.cast<const CFPPolygon&>()).release());
-    return region;
-  }
+  if (py::isinstance<CFPPolygon>(geometry)) return RegionOfOne(geometry.cast<const CFPPolygon&>());
   if (py::isinstance<CFPPolyRgn>(geometry)) return geometry.cast<const CFPPolyRgn&>();
   throw py::type_error("expected a Region or a Polygon");
 }

@@ -1,4 +1,3 @@
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -9,7 +8,6 @@
 #include "Bindings.h"
 #include "SharedMembers.h"
 #include "Breakdown.h"
-#include "Errors.h"
 #include "fpgeom/io/Document.h"
 
 namespace fpgeom::python {
@@ -17,19 +15,6 @@ namespace {
 
 namespace py = pybind11;
 using py::arg;
-
-py::bytes PolygonArchive(const CFPPolygon& polygon) {
-  CFPPolyRgn region;
-  region.AddPolygon(std::make_unique<CFPPolygon>(polygon).release());
-  return ArchiveBytes(region);
-}
-
-CFPPolygon PolygonFromArchive(const py::bytes& bytes) {
-  const CFPPolyRgn region = RegionFromArchive(bytes);
-  if (region.getCount() != 1) throw ArchiveError("expected the record of a region of one polygon");
-  region.BeginIteration();
-  return *region.getNextPolygon();
-}
 
 }  // namespace
 
@@ -115,11 +100,8 @@ void BindPolygon(py::module_& module) {
           arg("rect"), "The part inside rect = (left, bottom, right, top); empty when nothing is left.")
       .def("breakdown", &BreakDown,
            "The loops into which the ring falls apart where it meets itself, as a Breakdown.")
-      .def(py::pickle([](const CFPPolygon& polygon) { return py::make_tuple(PolygonArchive(polygon)); },
-                      [](const py::tuple& state) {
-                        if (state.size() != 1) throw ArchiveError("expected one archive in the pickled state");
-                        return PolygonFromArchive(state[0].cast<py::bytes>());
-                      }));
+      .def(py::pickle([](const CFPPolygon& polygon) { return PickledState(RegionOfOne(polygon)); },
+                      [](const py::tuple& state) { return OnlyPolygon(RegionFromState(state)); }));
   BindLocation<CFPPolygon, &CFPPolygon::PtInPolygon>(polygonClass);
   BindTransforms(polygonClass);
 }

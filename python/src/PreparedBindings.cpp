@@ -1,11 +1,9 @@
 #include <cstddef>
-#include <memory>
 #include <type_traits>
 #include <vector>
 
 #include "Arrays.h"
 #include "Bindings.h"
-#include "Errors.h"
 #include "fpgeom/prepared/PreparedPolygon.h"
 #include "fpgeom/prepared/PreparedRegion.h"
 
@@ -33,12 +31,6 @@ struct Snapshot {
   CFPPolyRgn source;
   Prepared prepared;
 };
-
-CFPPolyRgn RegionOfOne(const CFPPolygon& polygon) {
-  CFPPolyRgn region;
-  region.AddPolygon(std::make_unique<CFPPolygon>(polygon).release());
-  return region;
-}
 
 // The batch entry points read interleaved coordinates, so rows are copied
 // into one contiguous block when the array is not one already.
@@ -77,16 +69,6 @@ py::array_t<double> DistanceEach(const Snapshot<Prepared>& snapshot, const py::h
   return answers;
 }
 
-template <typename Prepared>
-py::tuple State(const Snapshot<Prepared>& snapshot) {
-  return py::make_tuple(ArchiveBytes(snapshot.source));
-}
-
-CFPPolyRgn RegionFromState(const py::tuple& state) {
-  if (state.size() != 1) throw ArchiveError("expected one archive in the pickled state");
-  return RegionFromArchive(state[0].cast<py::bytes>());
-}
-
 }  // namespace
 
 void BindPrepared(py::module_& module) {
@@ -107,11 +89,9 @@ void BindPrepared(py::module_& module) {
           arg("xy"), "Polygon.contains for every row of an N x 2 float64 array; the GIL is released.")
       .def("distance", &DistanceEach<PreparedPolygon>, arg("xy"),
            "Polygon.distance for every row of an N x 2 float64 array; the GIL is released.")
-      .def(py::pickle(&State<PreparedPolygon>,
+      .def(py::pickle([](const PolygonSnapshot& snapshot) { return PickledState(snapshot.source); },
                       [](const py::tuple& state) {
-                        const CFPPolyRgn region = RegionFromState(state);
-                        if (region.getCount() != 1) throw ArchiveError("expected the record of one polygon");
-                        return PolygonSnapshot(region);
+                        return PolygonSnapshot(RegionOfOne(OnlyPolygon(RegionFromState(state))));
                       }));
 
   py::class_<RegionSnapshot>(module, "PreparedRegion",
@@ -127,7 +107,7 @@ void BindPrepared(py::module_& module) {
       .def("distance", &DistanceEach<PreparedRegion>, arg("xy"),
            "Region.distance for every row of an N x 2 float64 array; the GIL is released. ValueError\n"
            "for an empty region.")
-      .def(py::pickle(&State<PreparedRegion>,
+      .def(py::pickle([](const RegionSnapshot& snapshot) { return PickledState(snapshot.source); },
                       [](const py::tuple& state) { return RegionSnapshot(RegionFromState(state)); }));
 }
 

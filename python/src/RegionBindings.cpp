@@ -43,6 +43,18 @@ CFPPolyRgn RegionOf(const py::iterable& polygons) {
   return region;
 }
 
+CFPPolyRgn RegionOfOne(const CFPPolygon& polygon) {
+  CFPPolyRgn region;
+  region.AddPolygon(std::make_unique<CFPPolygon>(polygon).release());
+  return region;
+}
+
+CFPPolygon OnlyPolygon(const CFPPolyRgn& region) {
+  if (region.getCount() != 1) throw ArchiveError("expected the record of a region of one polygon");
+  region.BeginIteration();
+  return *region.getNextPolygon();
+}
+
 py::bytes ArchiveBytes(const CFPPolyRgn& region) { return py::bytes(io::WriteArchive(region)); }
 
 CFPPolyRgn RegionFromArchive(const py::bytes& bytes) {
@@ -51,6 +63,13 @@ CFPPolyRgn RegionFromArchive(const py::bytes& bytes) {
   } catch (const io::ReadError& error) {
     throw ArchiveError(error.what());
   }
+}
+
+py::tuple PickledState(const CFPPolyRgn& region) { return py::make_tuple(ArchiveBytes(region)); }
+
+CFPPolyRgn RegionFromState(const py::tuple& state) {
+  if (state.size() != 1) throw ArchiveError("expected one archive in the pickled state");
+  return RegionFromArchive(state[0].cast<py::bytes>());
 }
 
 void BindRegion(py::module_& module) {
@@ -92,11 +111,7 @@ void BindRegion(py::module_& module) {
       .def("to_bytes", &ArchiveBytes, "The region as an fpgeom archive: one region record.")
       .def_static("from_bytes", &RegionFromArchive, arg("data"),
                   "The region of an fpgeom archive; ArchiveError unless data is exactly one region record.")
-      .def(py::pickle([](const CFPPolyRgn& region) { return py::make_tuple(ArchiveBytes(region)); },
-                      [](const py::tuple& state) {
-                        if (state.size() != 1) throw ArchiveError("expected one archive in the pickled state");
-                        return RegionFromArchive(state[0].cast<py::bytes>());
-                      }));
+      .def(py::pickle(&PickledState, &RegionFromState));
   BindLocation<CFPPolyRgn, &CFPPolyRgn::PtInRgn>(regionClass);
   BindTransforms(regionClass);
 }

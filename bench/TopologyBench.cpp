@@ -22,6 +22,7 @@ struct GridMap {
         cell->AddTailNode(x, y + 10);
         cell->AddTailNode(x + 10, y + 10);
         cell->AddTailNode(x + 10, y);
+        polygons.push_back(cell.get());
         cells.push_back(std::move(cell));
       }
     }
@@ -29,15 +30,11 @@ struct GridMap {
 
   // Every cell's points into the vertex list, its edges into the edge list.
   void Build(CVertexList& vertices, CEdgeList& edges) {
-    for (const auto& cell : cells) {
-      CVertex* corners[4];
-      cell->BeginIteration(DIR_FORWARD);
-      for (CVertex*& corner : corners) corner = vertices.AddVertex(cell->getNextNode(), cell.get());
-      for (int k = 0; k < 4; ++k) edges.AddEdge(corners[k], corners[(k + 1) % 4], cell.get());
-    }
+    fpgeom::LinkPolygons(polygons.data(), static_cast<int>(polygons.size()), vertices, edges);
   }
 
   std::vector<std::unique_ptr<CFPPolygon>> cells;
+  std::vector<CFPPolygon*> polygons;
 };
 
 int SideFor(int64_t insertions) { return static_cast<int>(std::lround(std::sqrt(insertions / 4.0))); }

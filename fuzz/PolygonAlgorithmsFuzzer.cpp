@@ -99,7 +99,7 @@ void CheckLocation(const CFPPolygon& ring, const CFPPoint& query) {
   Require(answer == 0 || answer == 1, "PtInPolygon answers 0 or 1");
   const double distance = ring.DistanceFromPoint(query);
   // Negative means inside, and only a ring of three or more points has one.
-  const bool inside = ring.getCount() >= 3 && ring.PtInPolygon(query) == 1;
+  const bool inside = ring.getCount() >= 3 && answer == 1;
   Require(inside ? !(distance > 0) : !(distance < 0), "DistanceFromPoint is negative only inside");
   Require(ring.getCount() > 0 || distance == HUGE_VAL, "an empty ring is infinitely far");
   const double plainDistance = detail::PointLocation::DistanceFromPoint(ring, query, false);

@@ -13,6 +13,7 @@
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/topology/Edge.h"
 #include "fpgeom/topology/EdgeList.h"
+#include "fpgeom/topology/Linking.h"
 #include "fpgeom/topology/Vertex.h"
 #include "fpgeom/topology/VertexList.h"
 
@@ -46,31 +47,17 @@ struct Map {
   }
 };
 
-// Links every point of the polygon to a vertex and every side to an edge,
-// with the side's ends as neighbours of each other.
-void Link(Map& map, CFPPolygon& polygon) {
-  std::vector<CVertex*> corners;
-  polygon.BeginIteration(DIR_FORWARD);
-  while (polygon.isIterationFinished() == 0) corners.push_back(map.vertices.AddVertex(polygon.getNextNode(), &polygon));
-  for (std::size_t i = 0; i < corners.size(); ++i) {
-    CVertex* start = corners[i];
-    CVertex* end = corners[(i + 1) % corners.size()];
-    if (start == end) continue;
-    map.edges.AddEdge(start, end, &polygon);
-    start->AddNeighbor(end);
-    end->AddNeighbor(start);
-  }
-}
-
 void BuildMap(Map& map, ByteReader& input) {
   const int polygonCount = 1 + input.UpTo(kMaxPolygons - 1);
   for (int p = 0; p < polygonCount; ++p) {
     auto polygon = std::make_unique<CFPPolygon>();
     const int points = 3 + input.UpTo(kMaxRingPoints - 3);
     for (int i = 0; i < points; ++i) polygon->AddTailNode(input.Point());
-    Link(map, *polygon);
     map.polygons.push_back(std::move(polygon));
   }
+  std::vector<CFPPolygon*> polygons;
+  for (const auto& polygon : map.polygons) polygons.push_back(polygon.get());
+  LinkPolygons(polygons.data(), static_cast<int>(polygons.size()), map.vertices, map.edges);
 }
 
 bool SameBits(const CFPPoint& a, const CFPPoint& b) {

@@ -70,10 +70,10 @@ class Session {
 
  private:
   // Cells of three or four corners, each added as a host builds a map:
-  // corners through AddVertex, so that cells share them, or, for the cells
-  // that keep apart, appended as new vertices (a lattice finer than the
-  // tolerance would otherwise merge into too few vertices to be indexed);
-  // sides through AddEdge.
+  // through LinkPolygons, so that cells share corners and sides, or, for the
+  // cells that keep apart, with corners appended as new vertices (a lattice
+  // finer than the tolerance would otherwise merge into too few vertices to
+  // be indexed) and sides through AddEdge.
   void BuildGrid() {
     ++m_grids;
     m_x0 = Choose(kOrigins, m_input.Byte());
@@ -96,17 +96,14 @@ class Session {
 
   void AddCell(const std::vector<CFPPoint>& ring, bool apart) {
     CFPPolygon* cell = m_polygons.emplace_back(std::make_unique<CFPPolygon>()).get();
+    for (const CFPPoint& corner : ring) cell->AddTailNode(corner);
+    if (!apart) return m_topology.Link(cell);
     std::vector<CVertex*> corners;
     for (const CFPPoint& corner : ring) {
-      cell->AddTailNode(corner);
-      if (apart) {
-        auto vertex = std::make_unique<CVertex>(corner);
-        vertex->AddLink(cell);
-        corners.push_back(vertex.get());
-        m_topology.AppendVertex(std::move(vertex));
-      } else {
-        corners.push_back(m_topology.AddVertex(corner, cell));
-      }
+      auto vertex = std::make_unique<CVertex>(corner);
+      vertex->AddLink(cell);
+      corners.push_back(vertex.get());
+      m_topology.AppendVertex(std::move(vertex));
     }
     for (std::size_t k = 0; k < corners.size(); ++k) {
       m_topology.AddEdge(corners[k], corners[(k + 1) % corners.size()], cell);

@@ -17,27 +17,6 @@ void Print(const char* name, const CFPPolygon& parcel) {
   std::cout << "  area " << parcel.Area() << '\n';
 }
 
-// Every corner becomes a vertex shared by the parcels that pass through it,
-// every side an edge; neighbours are recorded both ways.
-void Link(CFPPolygon& parcel, CVertexList& vertices, CEdgeList& edges) {
-  CVertex* first = nullptr;
-  CVertex* previous = nullptr;
-  for (int i = 0; i < parcel.getCount(); ++i) {
-    parcel.BeginIteration(i);
-    CVertex* vertex = vertices.AddVertex(parcel.getCurrentNode(), &parcel);
-    if (previous != nullptr) {
-      edges.AddEdge(previous, vertex, &parcel);
-      previous->AddNeighbor(vertex);
-      vertex->AddNeighbor(previous);
-    }
-    if (first == nullptr) first = vertex;
-    previous = vertex;
-  }
-  edges.AddEdge(previous, first, &parcel);
-  previous->AddNeighbor(first);
-  first->AddNeighbor(previous);
-}
-
 // The lists own their vertices and edges but release them only when asked.
 struct Topology {
   CVertexList vertices;
@@ -60,8 +39,10 @@ int main() {
 
   Topology topology;
   CVertexList& vertices = topology.vertices;
-  Link(square, vertices, topology.edges);
-  Link(triangle, vertices, topology.edges);
+  // Every corner becomes a vertex shared by the parcels that pass through
+  // it, every side an edge whose ends are each other's neighbours.
+  CFPPolygon* parcels[] = {&square, &triangle};
+  fpgeom::LinkPolygons(parcels, 2, vertices, topology.edges);
 
   std::cout << "drag the shared corner (10, 10) to (12, 12):\n";
   const int moved = vertices.GetNearest(CFPPoint(10, 10), 0.5)->change(CFPPoint(12, 12));

@@ -26,6 +26,7 @@
 
 #include "fpgeom/topology/Edge.h"
 #include "fpgeom/topology/EdgeList.h"
+#include "fpgeom/topology/Linking.h"
 #include "fpgeom/topology/PolygonList.h"
 #include "fpgeom/topology/Vertex.h"
 #include "fpgeom/topology/VertexList.h"

@@ -1,5 +1,7 @@
 #include "fpgeom/polygon/FPPolygon.h"
 
+#include <utility>
+
 #include "polygon/RingWalk.h"
 #include "values/IntegerRounding.h"
 
@@ -29,6 +31,12 @@ void CFPPolygon::operator=(const CFPPolygon& src) {
 }
 
 CFPPolygon::~CFPPolygon() = default;
+
+void fpgeom::detail::ExchangeRings(CFPPolygon& first, CFPPolygon& second) noexcept {
+  first.m_points.Swap(second.m_points);
+  std::swap(first.m_pos, second.m_pos);
+  first.m_meetsItselfNowhere.swap(second.m_meetsItselfNowhere);
+}
 
 void CFPPolygon::BeginIteration(TagDirection dir) const {
   m_pos = dir == DIR_FORWARD ? m_points.GetHeadPosition() : m_points.GetTailPosition();

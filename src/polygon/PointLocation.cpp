@@ -12,6 +12,7 @@
 #include "fpgeom/values/Tolerance.h"
 #include "polygon/RingEdges.h"
 #include "polygon/RingWalk.h"
+#include "values/PointTolerance.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ EdgeFinding ExamineEdge(const CFPPoint& a, const CFPPoint& b, const CFPPoint& pt
         std::fabs(pt.y - a.y) < kPointEpsilon && ((a.x < pt.x && pt.x <= b.x) || (b.x <= pt.x && pt.x < a.x));
     return onEdge ? EdgeFinding::kOnBoundary : EdgeFinding::kMisses;
   }
-  if (std::fabs(pt.x - b.x) <= kPointEpsilon && std::fabs(pt.y - b.y) <= kPointEpsilon) return EdgeFinding::kOnBoundary;
+  if (fpgeom::detail::IsSamePosition(pt, b)) return EdgeFinding::kOnBoundary;
 
   // The edge line's x at height pt.y, evaluated in exactly this order.
   const double lineX = ((b.x - a.x) * pt.y - b.x * a.y + b.y * a.x) / (b.y - a.y);

@@ -73,8 +73,6 @@ int CFPPolygon::getMassCenter(CFPPoint& center) const {
 
 int CFPPolygon::GetCenterPoint(CFPPoint& center) const {
   if (m_points.GetCount() < 2) return 0;
-  const CFPRect bounds = getBoundsRect();
-  center.x = (bounds.left + bounds.right) * 0.5;
-  center.y = (bounds.bottom + bounds.top) * 0.5;
+  center = getBoundsRect().GetCenterPoint();
   return 1;
 }

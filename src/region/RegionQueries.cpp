@@ -33,21 +33,15 @@ double CFPPolyRgn::DistanceFromPoint(const CFPPoint& pt) const {
 }
 
 int CFPPolyRgn::GetNearestVertex(CFPPoint pt, double limit, CFPPoint& vertex) {
+  // Each polygon is asked for a point strictly nearer than the best so far,
+  // so only points nearer than the limit count and the first of equally
+  // near points wins.
   double best = limit;
   int found = 0;
   for (m_pos = m_polygons.GetHeadPosition(); m_pos != nullptr;) {
-    CFPPolygon* polygon = m_polygons.GetNext(m_pos);
-    for (polygon->BeginIteration(DIR_FORWARD); polygon->isIterationFinished() == 0;) {
-      const CFPPoint& point = polygon->getNextNode();
-      const double distance = std::hypot(point.x - pt.x, point.y - pt.y);
-      // Strict: only points nearer than the limit count, and the first of
-      // equally near points wins.
-      if (best > distance) {
-        vertex.x = point.x;
-        vertex.y = point.y;
-        best = distance;
-        found = 1;
-      }
+    if (m_polygons.GetNext(m_pos)->GetNearestVertex(pt, best, vertex) != 0) {
+      best = std::hypot(vertex.x - pt.x, vertex.y - pt.y);
+      found = 1;
     }
   }
   return found;
@@ -65,9 +59,7 @@ CFPRect CFPPolyRgn::getBoundsRect() const {
 
 int CFPPolyRgn::GetCenterPoint(CFPPoint& center) const {
   if (m_polygons.IsEmpty()) return 0;
-  const CFPRect bounds = getBoundsRect();
-  center.x = (bounds.left + bounds.right) * 0.5;
-  center.y = (bounds.bottom + bounds.top) * 0.5;
+  center = getBoundsRect().GetCenterPoint();
   return 1;
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "topology/CursorWalk.h"
-#include "topology/PositionMatch.h"
+#include "values/PointTolerance.h"
 #include "topology/VertexWatch.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "fpgeom/topology/Vertex.h"
 #include "fpgeom/values/Tolerance.h"
-#include "topology/PositionMatch.h"
+#include "values/PointTolerance.h"
 
 namespace fpgeom::detail {
 

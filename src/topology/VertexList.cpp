@@ -4,7 +4,7 @@
 
 #include "fpgeom/topology/Vertex.h"
 #include "topology/CursorWalk.h"
-#include "topology/PositionMatch.h"
+#include "values/PointTolerance.h"
 #include "topology/VertexIndex.h"
 
 namespace {

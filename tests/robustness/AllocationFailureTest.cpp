@@ -3,10 +3,13 @@
 // that nothing leaked, that the objects are still whole, and that the state
 // each operation promises on failure holds.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <new>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -186,11 +189,9 @@ struct GridTopology {
   }
 
   void Build() {
-    for (const auto& cell : cells) {
-      std::vector<CVertex*> corners;
-      for (const auto& [x, y] : WalkedRing(*cell)) corners.push_back(vertices.AddVertex(CFPPoint(x, y), cell.get()));
-      for (std::size_t i = 0; i < corners.size(); ++i) edges.AddEdge(corners[i], corners[(i + 1) % 4], cell.get());
-    }
+    std::vector<CFPPolygon*> polygons;
+    for (const auto& cell : cells) polygons.push_back(cell.get());
+    LinkPolygons(polygons.data(), static_cast<int>(polygons.size()), vertices, edges);
     edges.GetNearest(CFPPoint(5, 5), 1);
   }
   std::vector<Ring> Rings() const {
@@ -268,6 +269,85 @@ TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksAndAFailedMoveChangesNoth
                                 }
                                 ExpectAnswersAsWalks(map);
                               }));
+  }
+}
+
+// A square beside a polygon of n points that shares its side (10,0)-(10,10);
+// the other points lie on an arc to the right. Ten and twenty points fill
+// their node blocks exactly, so a bend of the shared side must allocate a
+// block in the second polygon.
+Ring BesideSquare(int n) {
+  Ring ring = {{10, 0}, {10, 10}};
+  for (int k = 1; k <= n - 2; ++k) {
+    const double angle = 3.141592653589793 * k / (n - 1);
+    ring.emplace_back(10 + 8 * std::sin(angle), 5 + 5 * std::cos(angle));
+  }
+  return ring;
+}
+
+struct SharedSide {
+  explicit SharedSide(const Ring& other) {
+    AppendRing(square, {{0, 0}, {0, 10}, {10, 10}, {10, 0}});
+    AppendRing(beside, other);
+    CFPPolygon* polygons[] = {&square, &beside};
+    LinkPolygons(polygons, 2, vertices, edges);
+  }
+  ~SharedSide() {
+    edges.Empty();
+    vertices.Empty();
+  }
+  CVertex* Corner() const { return vertices.GetNearest(CFPPoint(10, 10), 0.1); }
+  CEdge* Side() const { return edges.GetNearest(CFPPoint(10, 5), 0.1); }
+
+  // Every ring, every vertex position and every vertex's neighbours.
+  using Neighbours = std::vector<std::pair<double, double>>;
+  std::tuple<std::vector<Ring>, Ring, std::vector<Neighbours>> State() const {
+    Ring positions;
+    std::vector<Neighbours> neighbours;
+    for (CVertex* vertex : VerticesOf(vertices)) {
+      positions.emplace_back(vertex->m_point.x, vertex->m_point.y);
+      neighbours.emplace_back();
+      for (vertex->BeginNeighborIteration(); !vertex->isNeighborIterationFinished();) {
+        const CFPPoint& at = vertex->GetNextNeighbor()->m_point;
+        neighbours.back().emplace_back(at.x, at.y);
+      }
+    }
+    return {{WalkedRing(square), WalkedRing(beside)}, positions, neighbours};
+  }
+
+  CFPPolygon square, beside;
+  CVertexList vertices;
+  CEdgeList edges;
+};
+
+TEST(AllocationFailure, AnEditOfSharedGeometryThatFailsChangesNoPolygonVertexOrNeighbour) {
+  using Step = std::function<void(SharedSide&)>;
+  struct Case {
+    const char* operation;
+    Step act;
+  };
+  const Case cases[] = {
+      {"CEdge::change", [](SharedSide& map) { EXPECT_EQ(map.Side()->change(CFPPoint(12, 5)), 1); }},
+      {"CVertex::change", [](SharedSide& map) { EXPECT_EQ(map.Corner()->change(CFPPoint(11, 11)), 1); }},
+      {"CEdge::CreateVertex",
+       [](SharedSide& map) {
+         // The new vertex is dropped again once made, so that nothing points at it.
+         CEdge* side = map.Side();
+         const std::unique_ptr<CVertex> vertex(side->CreateVertex(CFPPoint(12, 5)));
+         ASSERT_NE(vertex, nullptr);
+         side->m_pVertex1->RemoveNeighbor(vertex.get());
+         side->m_pVertex2->RemoveNeighbor(vertex.get());
+       }},
+  };
+  for (const int points : {3, 10, 20}) {
+    const Ring other = BesideSquare(points);
+    const auto before = SharedSide(other).State();
+    for (const Case& c : cases) {
+      SCOPED_TRACE(points);
+      SweepAllocationFailures(
+          c.operation, [&other] { return std::make_unique<SharedSide>(other); }, c.act,
+          Step([&before](SharedSide& map) { EXPECT_EQ(map.State(), before); }));
+    }
   }
 }
 

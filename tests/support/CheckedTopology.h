@@ -53,6 +53,20 @@ inline std::string Where(const CEdge& edge) {
 
 // One list as its walks see it: the entries in order and the entry the
 // cursor designates, null at the end.
+// How AddVertex and AddEdge match what is listed.
+inline auto At(const CFPPoint& pt) {
+  return [pt](const CVertex* vertex) {
+    return std::fabs(vertex->m_point.x - pt.x) <= kPointEpsilon && std::fabs(vertex->m_point.y - pt.y) <= kPointEpsilon;
+  };
+}
+inline auto Between(const CVertex* first, const CVertex* second) {
+  return [first, second](const CEdge* edge) {
+    const CVertex* end1 = edge->m_pVertex1;
+    const CVertex* end2 = edge->m_pVertex2;
+    return (end1 == first && end2 == second) || (end1 == second && end2 == first);
+  };
+}
+
 template <class Element>
 struct WalkModel {
   std::vector<Element*> order;
@@ -110,10 +124,7 @@ class CheckedTopology {
 
   CVertex* AddVertex(const CFPPoint& pt, CFPPolygon* polygon) {
     Begin([&] { return "AddVertex" + Format(pt); });
-    CVertex* found = m_vertexWalk.FindFirst([&pt](const CVertex* vertex) {
-      return std::fabs(vertex->m_point.x - pt.x) <= kPointEpsilon &&
-             std::fabs(vertex->m_point.y - pt.y) <= kPointEpsilon;
-    });
+    CVertex* found = m_vertexWalk.FindFirst(At(pt));
     CVertex* given = m_vertices.AddVertex(pt, polygon);
     const bool made = found == nullptr && !m_vertexWalk.Lists(given) && SamePoint(given->m_point, pt);
     if (given != found && !made) {
@@ -181,11 +192,7 @@ class CheckedTopology {
 
   void AddEdge(CVertex* first, CVertex* second, CFPPolygon* polygon) {
     Begin([&] { return "AddEdge(" + m_vertexWalk.Describe(first) + ", " + m_vertexWalk.Describe(second) + ")"; });
-    const CEdge* found = m_edgeWalk.FindFirst([first, second](const CEdge* edge) {
-      const CVertex* end1 = edge->m_pVertex1;
-      const CVertex* end2 = edge->m_pVertex2;
-      return (end1 == first && end2 == second) || (end1 == second && end2 == first);
-    });
+    const CEdge* found = m_edgeWalk.FindFirst(Between(first, second));
     m_edges.AddEdge(first, second, polygon);
     ++m_seen[found ? "edge found" : "edge made"];
     // A walk that ends at the end leaves the same cursor whether it matched
@@ -199,6 +206,56 @@ class CheckedTopology {
       }
       m_edgeWalk.order.push_back(made);
     }
+    CompareOrder("edge list", m_edgeWalk, m_listedEdges);
+  }
+
+  // LinkPolygons on one polygon, against the walks: each point found from the
+  // head or else appended, then each side between two different vertices
+  // found or else appended; the ends become neighbours.
+  void Link(CFPPolygon* polygon) {
+    Begin([&] { return "LinkPolygons of a ring of " + std::to_string(polygon->getCount()) + " points"; });
+    std::vector<CFPPoint> points;
+    for (polygon->BeginIteration(DIR_FORWARD); polygon->isIterationFinished() == 0;) {
+      points.push_back(polygon->getNextNode());
+    }
+    LinkPolygons(&polygon, 1, m_vertices, m_edges);
+    const CVertex* vertexCursor = CurrentOf(m_vertices);
+    const CEdge* edgeCursor = CurrentOf(m_edges);
+    const std::vector<CVertex*> listedVertices = VerticesOf(m_vertices);
+    ReadList(m_edges, m_listedEdges);
+
+    std::vector<CVertex*> corners;
+    for (const CFPPoint& pt : points) {
+      CVertex* vertex = m_vertexWalk.FindFirst(At(pt));
+      if (vertex == nullptr) {
+        const std::size_t next = Vertices().size();
+        if (next >= listedVertices.size() || !SamePoint(listedVertices[next]->m_point, pt)) {
+          return Fail("vertex", "a new vertex at " + Format(pt), m_vertexWalk.Describe(nullptr));
+        }
+        vertex = listedVertices[next];
+        m_vertexWalk.order.push_back(vertex);
+      }
+      corners.push_back(vertex);
+      m_withNeighbours.insert(vertex);
+    }
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+      CVertex* first = corners[i];
+      CVertex* second = corners[(i + 1) % corners.size()];
+      if (first == second || m_edgeWalk.FindFirst(Between(first, second)) != nullptr) continue;
+      const std::size_t next = Edges().size();
+      CEdge* made = next < m_listedEdges.size() ? m_listedEdges[next] : nullptr;
+      if (made == nullptr || made->m_pVertex1 != first || made->m_pVertex2 != second) {
+        return Fail("edge", "a new edge from the first vertex to the second", m_edgeWalk.Describe(made));
+      }
+      m_edgeWalk.order.push_back(made);
+    }
+    if (vertexCursor != m_vertexWalk.cursor || edgeCursor != m_edgeWalk.cursor) {
+      return Fail("cursors after linking", m_vertexWalk.Describe(m_vertexWalk.cursor) + " and " +
+                  m_edgeWalk.Describe(m_edgeWalk.cursor), m_vertexWalk.Describe(vertexCursor) + " and " +
+                  m_edgeWalk.Describe(edgeCursor));
+    }
+    ++m_seen["polygon linked"];
+    CompareOrder("vertex list", m_vertexWalk, listedVertices);
     CompareOrder("edge list", m_edgeWalk, m_listedEdges);
   }
 

@@ -281,16 +281,8 @@ TEST(TopologyIndex, AGridMapBuiltDraggedAndSplitAsAHostDoesAgreesWithTheWalk) {
       CFPPolygon* cell = cells.emplace_back(std::make_unique<CFPPolygon>()).get();
       const CFPPoint ring[] = {CFPPoint(kSide * i, kSide * j), CFPPoint(kSide * i, kSide * (j + 1)),
                                CFPPoint(kSide * (i + 1), kSide * (j + 1)), CFPPoint(kSide * (i + 1), kSide * j)};
-      CVertex* corners[4];
-      for (int k = 0; k < 4; ++k) {
-        cell->AddTailNode(ring[k]);
-        corners[k] = topology.AddVertex(ring[k], cell);
-      }
-      for (int k = 0; k < 4; ++k) {
-        topology.AddEdge(corners[k], corners[(k + 1) % 4], cell);
-        corners[k]->AddNeighbor(corners[(k + 1) % 4]);
-        corners[(k + 1) % 4]->AddNeighbor(corners[k]);
-      }
+      for (const CFPPoint& corner : ring) cell->AddTailNode(corner);
+      topology.Link(cell);
     }
   }
   for (int drag = 0; drag < 1500 && topology.Agrees(); ++drag) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "fpgeom/io/Document.h"
 #include "fpgeom/topology/Edge.h"
+#include "fpgeom/topology/Linking.h"
 #include "fpgeom/topology/Vertex.h"
 
 namespace fpgeom::tool {
@@ -21,8 +21,10 @@ int DistinctPolygons(const CPolygonList& links) {
 }  // namespace
 
 TopologyMap::TopologyMap(CFPPolyRgn& map) {
+  std::vector<CFPPolygon*> rings;
+  for (map.BeginIteration(); map.isIterationFinished() == 0;) rings.push_back(map.getNextPolygon());
   try {
-    for (map.BeginIteration(); map.isIterationFinished() == 0;) AddRing(map.getNextPolygon());
+    LinkPolygons(rings.data(), static_cast<int>(rings.size()), m_vertices, m_edges);
   } catch (...) {
     m_edges.Empty();
     m_vertices.Empty();
@@ -33,20 +35,6 @@ TopologyMap::TopologyMap(CFPPolyRgn& map) {
 TopologyMap::~TopologyMap() {
   m_edges.Empty();
   m_vertices.Empty();
-}
-
-void TopologyMap::AddRing(CFPPolygon* ring) {
-  std::vector<CVertex*> corners;
-  for (const CFPPoint& point : io::PointsOf(*ring)) corners.push_back(m_vertices.AddVertex(point, ring));
-  for (std::size_t i = 0; i < corners.size(); ++i) {
-    CVertex* from = corners[i];
-    CVertex* to = corners[(i + 1) % corners.size()];
-    // Repeated points give no edge: an edge joins two different vertices.
-    if (from == to) continue;
-    m_edges.AddEdge(from, to, ring);
-    from->AddNeighbor(to);
-    to->AddNeighbor(from);
-  }
 }
 
 int TopologyMap::VertexCount() const {

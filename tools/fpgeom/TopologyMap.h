@@ -35,8 +35,6 @@ class TopologyMap {
   CEdge* EdgeNear(const CFPPoint& point, double tolerance) const;
 
  private:
-  void AddRing(CFPPolygon* ring);
-
   CVertexList m_vertices;
   CEdgeList m_edges;
 };

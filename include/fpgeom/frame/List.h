@@ -102,6 +102,18 @@ class CList : public CObject {
     return InsertBetween(node, node->pNext, newElement);
   }
 
+  // Exchanges the whole contents, node blocks included, with other; a
+  // position follows its node into the other list. Never throws, so a list
+  // built aside can replace another in a step that cannot fail.
+  void Swap(CList& other) noexcept {
+    std::swap(m_pNodeHead, other.m_pNodeHead);
+    std::swap(m_pNodeTail, other.m_pNodeTail);
+    std::swap(m_nCount, other.m_nCount);
+    std::swap(m_pNodeFree, other.m_pNodeFree);
+    std::swap(m_pBlocks, other.m_pBlocks);
+    std::swap(m_nBlockSize, other.m_nBlockSize);
+  }
+
   // Searching: the first element equal to searchValue after startAfter (from
   // the head when startAfter is null), or null.
   POSITION Find(ARG_TYPE searchValue, POSITION startAfter = nullptr) const {

@@ -32,6 +32,11 @@ namespace fpgeom {
 // meets itself nowhere or has fewer than three points); see CFPPolygon's
 // breakdown. The polygon's cursor ends as the breakdown leaves it.
 FPGEOM_API std::vector<std::unique_ptr<CFPPolygon>> BreakdownLoops(const CFPPolygon& polygon);
+namespace detail {
+// Exchanges the rings of two polygons, cursors included; never throws. For
+// the library's own edits, which build a ring aside and then put it in place.
+void ExchangeRings(CFPPolygon& first, CFPPolygon& second) noexcept;
+}  // namespace detail
 }  // namespace fpgeom
 
 class FPGEOM_API CFPPolygon : public CObject {
@@ -168,4 +173,5 @@ class FPGEOM_API CFPPolygon : public CObject {
 
   friend std::vector<std::unique_ptr<CFPPolygon>> fpgeom::BreakdownLoops(const CFPPolygon& polygon);
   friend struct fpgeom::detail::PointLocation;
+  friend void fpgeom::detail::ExchangeRings(CFPPolygon& first, CFPPolygon& second) noexcept;
 };

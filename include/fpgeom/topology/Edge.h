@@ -38,8 +38,8 @@ class FPGEOM_API CEdge : public CPolygonList {
   // Inserts pt between the points at the two ends in every linked polygon,
   // each cleaned of coincident and collinear points. Tried on copies first:
   // 0, with no polygon changed, when a polygon would keep fewer than three
-  // points; else 1. Moves the polygon cursor and the cursors of the linked
-  // polygons.
+  // points; else 1. A std::bad_alloc leaves every polygon unchanged too.
+  // Moves the polygon cursor and the cursors of the linked polygons.
   int change(const CFPPoint& pt);
 
   // The ends, assignable as pointers to CVertex.

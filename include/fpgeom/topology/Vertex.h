@@ -41,8 +41,9 @@ class FPGEOM_API CVertex : public CPolygonList {
   // Moves the vertex to newPoint in every linked polygon, each cleaned of
   // coincident and collinear points. Tried on copies first: 0, with no
   // point and not the position changed, when a polygon would keep fewer
-  // than three points or holds no point at the vertex; else 1. Moves the
-  // polygon cursor and the cursors of the linked polygons.
+  // than three points or holds no point at the vertex; else 1. A
+  // std::bad_alloc leaves every point and the position unchanged too. Moves
+  // the polygon cursor and the cursors of the linked polygons.
   int change(const CFPPoint& newPoint);
 
   // The position, read-only: a vertex moves through change(), so that the

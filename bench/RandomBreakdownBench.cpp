@@ -1,10 +1,12 @@
 // The breakdown of random rings (points spread uniformly over a square, so
 // the edges cross many times), fast beside plain where the plain path
-// finishes within a minute. Each benchmark is one ring: its size and seed are
-// the arguments, and the counters tell how it ended.
+// finishes within a minute. Each benchmark is one ring, named
+// RandomBreakdown/<path>/random-<seed>/<points>; its gaveUp counter is 1 when
+// the breakdown reached its bound.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <string>
 
 #include "BenchRings.h"
 #include "algorithms/PlainBreakdown.h"
@@ -12,46 +14,34 @@
 
 namespace {
 
-CFPPolygon RandomPolygon(const benchmark::State& state) {
-  CFPPolygon polygon;
-  for (const auto& vertex :
-       fpgeom::bench::RandomRing(static_cast<int>(state.range(0)), static_cast<std::uint64_t>(state.range(1)))) {
-    polygon.AddTailNode(vertex.x, vertex.y);
-  }
-  return polygon;
-}
+using BreakDown = fpgeom::BreakdownVerdict (*)(const CFPPolygon&);
 
-// gaveUp is 1 for a ring whose breakdown reached the bound, loops counts the
-// loops of one that did not.
-void Report(benchmark::State& state, const fpgeom::BreakdownVerdict& verdict) {
+void RandomBreakdown(benchmark::State& state, BreakDown breakDown, int points, std::uint64_t seed) {
+  CFPPolygon polygon;
+  for (const auto& vertex : fpgeom::bench::RandomRing(points, seed)) polygon.AddTailNode(vertex.x, vertex.y);
+  fpgeom::BreakdownVerdict verdict;
+  for (auto _ : state) verdict = breakDown(polygon);
   state.counters["gaveUp"] = verdict.meeting == fpgeom::SelfMeeting::kGaveUp ? 1 : 0;
   state.counters["loops"] = static_cast<double>(verdict.loops.size());
 }
 
-void RandomBreakdown(benchmark::State& state) {
-  const CFPPolygon polygon = RandomPolygon(state);
-  fpgeom::BreakdownVerdict verdict;
-  for (auto _ : state) verdict = fpgeom::BreakDownRing(polygon);
-  Report(state, verdict);
-}
-
-void RandomBreakdownPlain(benchmark::State& state) {
-  const CFPPolygon polygon = RandomPolygon(state);
-  fpgeom::BreakdownVerdict verdict;
-  for (auto _ : state) verdict = fpgeom::detail::PlainBreakDownRing(polygon);
-  Report(state, verdict);
-}
-
-void Rings(benchmark::internal::Benchmark* benchmark, std::initializer_list<int> sizes) {
-  for (const int size : sizes) {
-    for (const int seed : {1, 2, 3}) benchmark->Args({size, seed});
+void Register(const char* path, BreakDown breakDown, std::initializer_list<int> sizes) {
+  for (const int points : sizes) {
+    for (const std::uint64_t seed : {1, 2, 3}) {
+      const std::string name = std::string("RandomBreakdown/") + path + "/random-" + std::to_string(seed) + "/" +
+                               std::to_string(points);
+      benchmark::RegisterBenchmark(name.c_str(), RandomBreakdown, breakDown, points, seed)
+          ->Unit(benchmark::kMillisecond);
+    }
   }
-  benchmark->ArgNames({"points", "seed"})->Unit(benchmark::kMillisecond);
 }
 
-BENCHMARK(RandomBreakdown)->Apply([](benchmark::internal::Benchmark* b) { Rings(b, {50, 100, 150, 200, 400, 1000}); });
-// From 200 points on the plain path takes minutes on a ring that reaches the
+// The plain path takes minutes from 200 points on when a ring reaches the
 // bound.
-BENCHMARK(RandomBreakdownPlain)->Apply([](benchmark::internal::Benchmark* b) { Rings(b, {50, 100, 150}); });
+const bool kRegistered = [] {
+  Register("fpgeom", fpgeom::BreakDownRing, {50, 100, 150, 200, 400, 1000});
+  Register("fpgeom-plain", fpgeom::detail::PlainBreakDownRing, {50, 100, 150});
+  return true;
+}();
 
 }  // namespace

@@ -10,15 +10,23 @@
 // its extent E. Inserted points lie on the ring's edges, within a hair of its
 // bounding box, so twice the box's larger side serves for every working copy.
 //
-// The index holds every edge of the working copy but the closing one (which
-// each sweep tests by itself): in a grid of cells by place for (1), in bins by
-// direction for (2) and in a list for (3). An entry is an edge's pair of
-// nodes; once a point splits the edge the entry is dead and is dropped when
-// next met. A sweep gathers the live edges of the three, keeps those that
-// start after S's end in list order and existed when the sweep began, and
-// tests them in list order; when S shortens it gathers again for the shorter
-// S. Every edge it leaves out would have given INTERSECT_NONE or
-// INTERSECT_PARALLEL, which change nothing.
+// Each node belongs to the region of the ring edge it was inserted into. A
+// sweep tests every later edge of its own region, in list order: they lie on
+// S's own line, where (2) rules nothing out. The edges of later regions are
+// held in an index, but the closing edge, which each sweep tests by itself:
+// in a grid of cells by place for (1), in bins by direction for (2) and in a
+// list for (3). An entry is an edge's pair of nodes; once a point splits the
+// edge, or the sweeps reach its region, the entry is dead and is dropped when
+// next met. A sweep gathers the live edges of the three that start after S's
+// end in list order and existed when the sweep began, and tests them in list
+// order; when S shortens it gathers again for the shorter S. Every edge it
+// leaves out would have given INTERSECT_NONE or INTERSECT_PARALLEL, which
+// change nothing.
+//
+// List order across regions is the regions' order; within a region each node
+// carries a label that grows along the list, halfway between its neighbours'
+// when it is inserted, the region's labels spread out again when there is no
+// room.
 #include "algorithms/IndexedSweeps.h"
 
 #include <algorithm>

@@ -141,6 +141,9 @@ class IndexedSweeps {
   // edges after S are all tested anyway, since they lie on S's own line.
   std::size_t m_currentRegion = 0;
   std::uint64_t m_gathering = 0;
+  // Written by IntersectSegments only when the edges meet; kept across
+  // tests, since most find nothing.
+  CFPPoint m_meeting;
   bool m_met = false;
   bool m_ranAway = false;
 
@@ -228,7 +231,7 @@ SweptRing IndexedSweeps::Run() {
 
 // As the plain sweeps test a pair: true when the current edge was shortened.
 bool IndexedSweeps::Test(Node start, Node& end, Node u, Node v) {
-  CFPPoint meeting;
+  CFPPoint& meeting = m_meeting;
   const INTERSECT_TYPE type = IntersectSegments(m_points[start], m_points[end], m_points[u], m_points[v], meeting);
   if (type != INTERSECT_POINT && type != INTERSECT_OVERLAP) return false;
   m_met = true;

@@ -47,6 +47,19 @@ inline Ring MakeRing(Shape shape, int count) {
   return ring;
 }
 
+// count points drawn uniformly from the square (0, 0)-(1000, 1000), so that
+// the edges cross one another many times; the same ring for the same seed.
+inline Ring RandomRing(int count, std::uint64_t seed) {
+  std::mt19937_64 random(seed);
+  std::uniform_real_distribution<double> coordinate(0, 1000);
+  Ring ring;
+  for (int k = 0; k < count; ++k) {
+    const double x = coordinate(random);
+    ring.push_back({x, coordinate(random)});
+  }
+  return ring;
+}
+
 // Points spread over the ring's box and a little beyond, the same for every
 // library.
 template <class Point = Vertex>

@@ -36,6 +36,8 @@ def main():
     # plain Workload/size for the fpgeom-only topology workloads.
     times = defaultdict(dict)
     throughput = {}
+    # Breakdowns that reached their bound, marked in the ring column.
+    gave_up = set()
     for bench in run["benchmarks"]:
         if bench.get("aggregate_name", "median") != "median":
             continue
@@ -47,6 +49,8 @@ def main():
             workload, size, library, shape = parts[0], parts[-1], "fpgeom", "grid"
         key = (workload, shape, int(size))
         times[key][library] = bench["cpu_time"] * scale
+        if bench.get("gaveUp") and library == "fpgeom":
+            gave_up.add(key)
         if "bytes_per_second" in bench and library == "fpgeom":
             throughput[key] = bench["bytes_per_second"] / 1e6
     peers = sorted({library for entry in times.values() for library in entry if library != "fpgeom"})
@@ -74,7 +78,8 @@ def main():
         ratios = [f"{entry[peer] / own:.3g}" if peer in entry else "" for peer in peers]
         smaller = times.get((key[0], key[1], 10000), {}).get("fpgeom")
         growth = f"{own / smaller:.3g}" if key[2] == 100000 and smaller else ""
-        print(f"| {key[0]} | {key[1]} | {key[2]} | {cell} | " + " | ".join(ratios) + f" | {growth} |")
+        ring = key[1] + (" (gave up)" if key in gave_up else "")
+        print(f"| {key[0]} | {ring} | {key[2]} | {cell} | " + " | ".join(ratios) + f" | {growth} |")
 
 
 if __name__ == "__main__":

@@ -13,6 +13,7 @@
 
 #include "ByteReader.h"
 #include "Invariant.h"
+#include "algorithms/PlainBreakdown.h"
 #include "algorithms/RingClipping.h"
 #include "polygon/PointLocation.h"
 #include "fpgeom/algorithms/IntegerClipping.h"
@@ -86,12 +87,25 @@ int QualifyingEdges(const std::vector<CFPPoint>& ring, const CFPPoint& p1, const
   return edges;
 }
 
+bool SameVerdict(const BreakdownVerdict& first, const BreakdownVerdict& second) {
+  if (first.meeting != second.meeting || first.pointsReached != second.pointsReached ||
+      first.loops.size() != second.loops.size()) {
+    return false;
+  }
+  for (std::size_t loop = 0; loop < first.loops.size(); ++loop) {
+    if (!SameBits(WalkedPoints(*first.loops[loop]), WalkedPoints(*second.loops[loop]))) return false;
+  }
+  return true;
+}
+
 void CheckBreakdown(const CFPPolygon& ring, const std::vector<CFPPoint>& points) {
   const std::vector<std::unique_ptr<CFPPolygon>> loops = BreakdownLoops(ring);
   Require(SameBits(WalkedPoints(ring), points), "the breakdown leaves the ring's points as they were");
   Require(points.size() >= 3 || loops.empty(), "a ring of fewer than three points has no loops");
   for (const auto& loop : loops) WalkedPoints(*loop);
   Require(!(ring.ScalarArea() < 0), "ScalarArea is never negative");
+  Require(SameVerdict(detail::IndexedBreakDownRing(ring), detail::PlainBreakDownRing(ring)),
+          "the sweeps over the edge index give the plain sweeps' outcome and loops");
 }
 
 void CheckLocation(const CFPPolygon& ring, const CFPPoint& query) {

@@ -177,4 +177,12 @@ OwnedLoopList CutIntoLoopsByIndex(PointRing& ring) {
   return CutByIndex(points, *same);
 }
 
+OwnedLoopList CutIntoLoopsByIndex(const std::vector<CFPPoint>& points) {
+  const std::optional<SamePoints> same = SamePoints::Of(points);
+  if (same) return CutByIndex(points, *same);
+  PointRing ring;
+  for (const CFPPoint& point : points) ring.AddTail(point);
+  return CutIntoLoops(ring);
+}
+
 }  // namespace fpgeom::detail

@@ -2,6 +2,8 @@
 // point inserted, into loops at its repeated points.
 #pragma once
 
+#include <vector>
+
 #include "algorithms/LoopListOwner.h"
 #include "algorithms/SelfMeetingScreen.h"
 
@@ -19,5 +21,7 @@ OwnedLoopList CutIntoLoops(PointRing& ring);
 // is, unless its coordinates are too large to index or its points crowd into
 // a few places, when it cuts as above.
 OwnedLoopList CutIntoLoopsByIndex(PointRing& ring);
+// The same for a ring held head to tail in an array.
+OwnedLoopList CutIntoLoopsByIndex(const std::vector<CFPPoint>& points);
 
 }  // namespace fpgeom::detail

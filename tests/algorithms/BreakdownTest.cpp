@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "fpgeom/polygon/FPPolygon.h"
@@ -84,6 +85,31 @@ TEST(Breakdown, TreatsARingThatOutgrowsItsPointLimitAsMeetingItselfNowhere) {
   EXPECT_EQ(polygon.isPosValid(), 0);
   EXPECT_EQ(polygon.ScalarArea(), std::fabs(polygon.Area()));
   EXPECT_EQ(PointsOf(polygon), runaway);
+}
+
+// The verdict tells the three endings apart; the runaway ring above meets
+// itself, and its working copy stopped just past 2n^2 + 4n + 16 = 86 points.
+TEST(Breakdown, VerdictTellsARingThatGaveUpFromOneThatMeetsItselfNowhere) {
+  struct VerdictCase {
+    const char* what;
+    Coordinates ring;
+    fpgeom::SelfMeeting meeting;
+    std::size_t loops;
+    std::uint64_t pointsReached;
+  };
+  const VerdictCase cases[] = {
+      {"two points", {{0, 0}, {1, 1}}, fpgeom::SelfMeeting::kNowhere, 0, 0},
+      {"square", {{0, 0}, {0, 2}, {2, 2}, {2, 0}}, fpgeom::SelfMeeting::kNowhere, 0, 0},
+      {"bow-tie", {{0, 0}, {2, 2}, {2, 0}, {0, 2}}, fpgeom::SelfMeeting::kLoops, 2, 0},
+      {"runaway", {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}}, fpgeom::SelfMeeting::kGaveUp, 0, 87},
+  };
+  for (const VerdictCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fpgeom::BreakdownVerdict verdict = fpgeom::BreakDownRing(PolygonOf(c.ring));
+    EXPECT_EQ(verdict.meeting, c.meeting);
+    EXPECT_EQ(verdict.loops.size(), c.loops);
+    EXPECT_EQ(verdict.pointsReached, c.pointsReached);
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@ FPGEOM="$1"
 SAMPLE="$2"
 WORK="$3/$4"
 CASE="$4"
+RUNAWAY='POLYGON((2 2,-1 -1,-1 0,2 -1,-2 -1,2 2))'
 rm -rf "$WORK" && mkdir -p "$WORK" && cd "$WORK" || exit 1
 
 failures=0
@@ -55,6 +56,9 @@ case "$CASE" in
     run info --json --wkt 'POLYGON((0 0,1 0,1 1,0 1,0 0))'; expect_rc 0
     expect_out '"area": -1.0'; expect_out '"filled": false'; expect_out '"meetsItself": false'
     run info - <"$SAMPLE"; expect_rc 0; expect_out "6 rings"
+    # Rounding makes this ring's breakdown insert without end until its bound.
+    run info --wkt "$RUNAWAY"; expect_rc 0; expect_out "meets itself: yes, gave up after 87 points"
+    run info --json --wkt "$RUNAWAY"; expect_rc 0; expect_out '"gaveUpAfter": 87'; expect_out '"meetsItself": true'
     ;;
   contains)
     run contains "$SAMPLE" --point 50,50; expect_rc 0
@@ -89,6 +93,7 @@ case "$CASE" in
     expect_out "loop 1: 3 points, area -225 (negative)"
     run breakdown --wkt 'POLYGON((80 10,80 40,110 10,110 40,80 10))' -o loops.wkt; expect_rc 0
     run info loops.wkt; expect_rc 0; expect_out "2 rings"; expect_out "area -225"
+    run breakdown --wkt "$RUNAWAY"; expect_rc 0; expect_out "ring 0: meets itself, gave up after 87 points"
     ;;
   convert)
     run convert "$SAMPLE" --format geojson -o map.geojson; expect_rc 0
@@ -112,6 +117,7 @@ case "$CASE" in
     run breakdown "$SAMPLE" -o loops.wkt; expect_rc 0
     run render loops.wkt -o loops.svg --json; expect_rc 0
     expect_out '"negativeRings": 1'
+    run render --breakdown --wkt "$RUNAWAY" -o runaway.svg; expect_rc 0; expect_out "ring 0 gave up after 87 points"
     expect_svg loops.svg
     run render "$SAMPLE"; expect_rc 2; expect_err "--output is required"
     ;;

@@ -18,7 +18,9 @@ BreakdownOutcome BreakDown(const CFPPolyRgn& map) {
   int index = 0;
   for (const CFPPolygon& ring : io::RingsOf(map)) {
     RingLoops entry{index++, {}};
-    for (const auto& loop : BreakdownLoops(ring)) entry.loops.push_back(*loop);
+    const BreakdownVerdict verdict = BreakDownRing(ring);
+    for (const auto& loop : verdict.loops) entry.loops.push_back(*loop);
+    if (verdict.meeting == SelfMeeting::kGaveUp) entry.gaveUpAfter = verdict.pointsReached;
     if (entry.loops.empty()) outcome.result.AddPolygon(std::make_unique<CFPPolygon>(ring).release());
     for (const CFPPolygon& loop : entry.loops) outcome.result.AddPolygon(std::make_unique<CFPPolygon>(loop).release());
     outcome.rings.push_back(std::move(entry));
@@ -26,8 +28,11 @@ BreakdownOutcome BreakDown(const CFPPolyRgn& map) {
   return outcome;
 }
 
+std::string GaveUpText(std::uint64_t points) { return "gave up after " + std::to_string(points) + " points"; }
+
 std::string RingLoopsText(const RingLoops& ring) {
   std::string text = "ring " + std::to_string(ring.index) + ": ";
+  if (ring.gaveUpAfter > 0) return text + "meets itself, " + GaveUpText(ring.gaveUpAfter);
   if (ring.loops.empty()) return text + "meets itself nowhere";
   text += std::to_string(ring.loops.size()) + " loops";
   for (std::size_t i = 0; i < ring.loops.size(); ++i) {
@@ -45,7 +50,10 @@ nlohmann::json RingLoopsJson(const RingLoops& ring) {
     for (const CFPPoint& point : io::PointsOf(loop)) points.push_back(PointJson(point));
     loops.push_back({{"area", loop.Area()}, {"points", std::move(points)}});
   }
-  return {{"index", ring.index}, {"meetsItself", !ring.loops.empty()}, {"loops", std::move(loops)}};
+  return {{"index", ring.index},
+          {"meetsItself", !ring.loops.empty() || ring.gaveUpAfter > 0},
+          {"gaveUpAfter", ring.gaveUpAfter > 0 ? nlohmann::json(ring.gaveUpAfter) : nlohmann::json()},
+          {"loops", std::move(loops)}};
 }
 
 }  // namespace fpgeom::tool

@@ -1,8 +1,9 @@
 // The breakdown of every ring of a map into the loops where it meets
 // itself. The result holds each ring's loops in its place, or the ring
-// itself when it meets itself nowhere.
+// itself when it meets itself nowhere or the breakdown gave up on it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,12 @@ namespace fpgeom::tool {
 struct RingLoops {
   int index;
   std::vector<CFPPolygon> loops;  // empty when the ring meets itself nowhere
+  // The working copy's points when the breakdown gave up (the ring meets
+  // itself, but rounding made the copy outgrow its bound); 0 otherwise.
+  std::uint64_t gaveUpAfter = 0;
 };
+
+std::string GaveUpText(std::uint64_t points);
 
 struct BreakdownOutcome {
   std::vector<RingLoops> rings;

@@ -30,11 +30,12 @@ int RunRender(const RenderOptions& options) {
   overlays.topology = options.topology;
   const io::Document document = options.input.Load();
   overlays.probes.insert(overlays.probes.end(), document.points.begin(), document.points.end());
-  const io::SvgScene scene = BuildScene(options.title, document.rings, overlays);
+  std::vector<GaveUpRing> gaveUp;
+  const io::SvgScene scene = BuildScene(options.title, document.rings, overlays, &gaveUp);
   io::WriteFileAtomically(options.svgPath, io::WriteSvg(scene));
   Report report;
-  report.Line("wrote " + options.svgPath + ": " + SceneText(scene));
-  report.data = SceneJson(scene);
+  report.Line("wrote " + options.svgPath + ": " + SceneText(scene, gaveUp));
+  report.data = SceneJson(scene, gaveUp);
   report.data["output"] = options.svgPath;
   options.output.Print(report);
   return kExitSuccess;

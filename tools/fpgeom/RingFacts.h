@@ -1,6 +1,7 @@
 // What the info subcommand (and the demo) says about each ring.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,8 @@ struct RingFacts {
   CFPRect bounds;
   std::optional<CFPPoint> massCentre;
   int loops;  // breakdown loops; 0 when the ring meets itself nowhere
+  // The working copy's points when the breakdown gave up; 0 otherwise.
+  std::uint64_t gaveUpAfter;
 };
 
 RingFacts FactsOf(const CFPPolygon& ring, int index);

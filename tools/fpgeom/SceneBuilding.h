@@ -2,6 +2,7 @@
 // one-line account of what the picture shows.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,8 +21,17 @@ struct Overlays {
   bool topology = false;         // shared vertices and edges
 };
 
-io::SvgScene BuildScene(const std::string& title, const CFPPolyRgn& map, const Overlays& overlays);
-std::string SceneText(const io::SvgScene& scene);
-nlohmann::json SceneJson(const io::SvgScene& scene);
+// A ring that the breakdown gave up on: its index and the working copy's
+// points when it did.
+struct GaveUpRing {
+  int index;
+  std::uint64_t points;
+};
+
+// With loops drawn, the rings whose breakdown gave up go to gaveUp when given.
+io::SvgScene BuildScene(const std::string& title, const CFPPolyRgn& map, const Overlays& overlays,
+                        std::vector<GaveUpRing>* gaveUp = nullptr);
+std::string SceneText(const io::SvgScene& scene, const std::vector<GaveUpRing>& gaveUp = {});
+nlohmann::json SceneJson(const io::SvgScene& scene, const std::vector<GaveUpRing>& gaveUp = {});
 
 }  // namespace fpgeom::tool

@@ -6,6 +6,7 @@
 // after one that walks the ring, an iterating caller begins again.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,24 @@ namespace detail {
 // the library's own edits, which build a ring aside and then put it in place.
 void ExchangeRings(CFPPolygon& first, CFPPolygon& second) noexcept;
 }  // namespace detail
+
+// How a breakdown ended. kGaveUp: the ring meets itself, but rounding made the
+// working copy grow past the breakdown's bound (2n^2 + 4n + 16 points for a
+// ring of n) and the breakdown was abandoned; the specified members then act
+// as for a ring that meets itself nowhere.
+enum class SelfMeeting : int { kNowhere = 0, kLoops = 1, kGaveUp = 2 };
+
+struct BreakdownVerdict {
+  SelfMeeting meeting = SelfMeeting::kNowhere;
+  // The loops, for kLoops only.
+  std::vector<std::unique_ptr<CFPPolygon>> loops;
+  // For kGaveUp, the working copy's point count when it was abandoned.
+  std::uint64_t pointsReached = 0;
+};
+
+// The breakdown of BreakdownLoops with its outcome told apart: the same loops,
+// the same effect on the cursor.
+FPGEOM_API BreakdownVerdict BreakDownRing(const CFPPolygon& polygon);
 }  // namespace fpgeom
 
 class FPGEOM_API CFPPolygon : public CObject {
@@ -174,4 +193,5 @@ class FPGEOM_API CFPPolygon : public CObject {
   friend std::vector<std::unique_ptr<CFPPolygon>> fpgeom::BreakdownLoops(const CFPPolygon& polygon);
   friend struct fpgeom::detail::PointLocation;
   friend void fpgeom::detail::ExchangeRings(CFPPolygon& first, CFPPolygon& second) noexcept;
+  friend fpgeom::BreakdownVerdict fpgeom::BreakDownRing(const CFPPolygon& polygon);
 };

@@ -21,16 +21,16 @@ using py::arg;
 void BindPolygon(py::module_& module) {
   py::enum_<BreakdownOutcome>(module, "BreakdownOutcome",
                               "How a breakdown ended: LOOPS (the ring meets itself and falls into loops),\n"
-                              "SIMPLE (it meets itself nowhere), GAVE_UP (rounding made the search run away;\n"
-                              "the ring is not known to be simple), SIMPLE_OR_GAVE_UP (no loops, and this build\n"
-                              "of the library does not say which of the two it was).")
+                              "SIMPLE (it meets itself nowhere, or has fewer than three points), GAVE_UP (it\n"
+                              "meets itself, but rounding made the search run away and it was abandoned).")
       .value("LOOPS", BreakdownOutcome::Loops)
       .value("SIMPLE", BreakdownOutcome::Simple)
-      .value("GAVE_UP", BreakdownOutcome::GaveUp)
-      .value("SIMPLE_OR_GAVE_UP", BreakdownOutcome::SimpleOrGaveUp);
+      .value("GAVE_UP", BreakdownOutcome::GaveUp);
 
   py::class_<BreakdownResult>(module, "Breakdown", "The result of Polygon.breakdown().")
       .def_readonly("outcome", &BreakdownResult::outcome, "A BreakdownOutcome.")
+      .def_readonly("points_reached", &BreakdownResult::pointsReached,
+                    "For GAVE_UP, the working copy's point count when the search was abandoned.")
       .def_property_readonly(
           "loops", [](const BreakdownResult& result) { return py::cast(result.loops, py::return_value_policy::copy); },
           "The loops as new Polygons (empty unless outcome is LOOPS); a loop of\n"

@@ -10,6 +10,8 @@ import fpgeom
 
 SQUARE = [(0.0, 0.0), (0.0, 10.0), (10.0, 10.0), (10.0, 0.0)]
 BOWTIE = [(0.0, 0.0), (0.0, 10.0), (10.0, 0.0), (10.0, 10.0)]  # meets itself at (5, 5)
+# Two nearly collinear pieces make the breakdown insert without end until its bound.
+RUNAWAY = [(2.0, 2.0), (-1.0, -1.0), (-1.0, 0.0), (2.0, -1.0), (-2.0, -1.0)]
 
 
 def test_polygon_queries():
@@ -38,7 +40,8 @@ def test_algorithms_return_new_polygons():
 
 @pytest.mark.parametrize("points, outcome, loop_areas", [
     (BOWTIE, fpgeom.BreakdownOutcome.LOOPS, [25.0, -25.0]),
-    (SQUARE, fpgeom.BreakdownOutcome.SIMPLE_OR_GAVE_UP, []),
+    (SQUARE, fpgeom.BreakdownOutcome.SIMPLE, []),
+    (RUNAWAY, fpgeom.BreakdownOutcome.GAVE_UP, []),
     (SQUARE[:2], fpgeom.BreakdownOutcome.SIMPLE, []),
 ])
 def test_breakdown_outcomes(points, outcome, loop_areas):

@@ -1,0 +1,59 @@
+// The even-odd containment test of one ring (the polygon's PtInSimplePolygon)
+// answered from horizontal bands of edges instead of a walk over the ring.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "fpgeom/polygon/FPPolygon.h"
+#include "fpgeom/values/FPPoint.h"
+
+namespace fpgeom::detail {
+
+// One edge a->b as the crossing count examines it, with what the count
+// would otherwise look up in the ring at every query: whether the ring goes
+// on from b in the vertical direction it came.
+struct CrossingEdge {
+  double low;   // below this height, or above high, the edge cannot matter
+  double high;
+  double ax, ay, bx, by;
+  bool horizontal;
+  bool countsAtEnd;
+};
+
+class CrossingIndex {
+ public:
+  // Reads ring's points with its cursor: ring must be the caller's own.
+  explicit CrossingIndex(const CFPPolygon& ring);
+
+  // PtInSimplePolygon(pt) of the ring: 1 inside or on the boundary, else 0.
+  int Contains(const CFPPoint& pt) const {
+    if (m_tooFew) return 0;
+    if (pt.x - m_left < -kEpsilon || pt.x - m_right > kEpsilon || pt.y - m_bottom < -kEpsilon ||
+        pt.y - m_top > kEpsilon) {
+      return 0;
+    }
+    return CountInBand(pt);
+  }
+
+  std::size_t MemoryBytes() const;
+
+ private:
+  static constexpr double kEpsilon = 1.1920928955078125e-07;
+
+  int CountInBand(const CFPPoint& pt) const;
+  std::size_t BandOf(double y) const;
+  void Fill(const std::vector<CrossingEdge>& edges, std::size_t bands);
+
+  bool m_tooFew = true;
+  // The ring's bounding rectangle as getBoundsRect gives it.
+  double m_left = 0, m_bottom = 0, m_right = 0, m_top = 0;
+  double m_bandScale = 0;
+  std::size_t m_bandCount = 1;
+  // The edges of band k are m_edges[m_bandStart[k]] up to m_bandStart[k + 1].
+  std::vector<std::uint32_t> m_bandStart;
+  std::vector<CrossingEdge> m_edges;
+};
+
+}  // namespace fpgeom::detail

@@ -35,25 +35,20 @@ EdgeFinding Examine(const CrossingEdge& edge, double x, double y) {
   return EdgeFinding::kMisses;
 }
 
-std::vector<CFPPoint> PointsOf(const CFPPolygon& ring) {
-  std::vector<CFPPoint> points;
-  points.reserve(static_cast<std::size_t>(ring.getCount()));
-  for (ring.BeginIteration(DIR_FORWARD); ring.isIterationFinished() == 0;) points.push_back(ring.getNextNode());
-  return points;
-}
-
 // For each point b, the height step to the first point after it (cyclically)
 // whose y differs from b's by 2^-52 or more, or NaN when there is none. Only
 // the ends of non-horizontal edges ask, and the runs they skip never overlap,
 // so the whole pass is linear.
-std::vector<double> NextHeightChanges(const std::vector<CFPPoint>& points) {
+std::vector<double> NextHeightChanges(const std::vector<RingPoint>& points) {
   const std::size_t count = points.size();
   std::vector<double> changes(count, std::numeric_limits<double>::quiet_NaN());
   for (std::size_t end = 0; end < count; ++end) {
-    const CFPPoint& start = points[(end + count - 1) % count];
+    const RingPoint& start = points[end == 0 ? count - 1 : end - 1];
     if (std::fabs(start.y - points[end].y) < kPointEpsilon) continue;
+    std::size_t next = end;
     for (std::size_t step = 1; step <= count; ++step) {
-      const double change = points[(end + step) % count].y - points[end].y;
+      next = next + 1 == count ? 0 : next + 1;
+      const double change = points[next].y - points[end].y;
       if (!(std::fabs(change) < kDoubleEpsilon)) {
         changes[end] = change;
         break;
@@ -68,18 +63,20 @@ std::vector<double> NextHeightChanges(const std::vector<CFPPoint>& points) {
 // a double cannot shut out a double inside it.
 constexpr double kBandMargin = 2 * kPointEpsilon;
 
-bool AllFinite(const std::vector<CFPPoint>& points) {
+// Below Low or above High the edge cannot matter.
+double Low(const CrossingEdge& edge) { return std::min(edge.ay, edge.by) - kBandMargin; }
+double High(const CrossingEdge& edge) { return std::max(edge.ay, edge.by) + kBandMargin; }
+
+bool AllFinite(const std::vector<RingPoint>& points) {
   return std::all_of(points.begin(), points.end(),
-                     [](const CFPPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+                     [](const RingPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
 }
 
 }  // namespace
 
-CrossingIndex::CrossingIndex(const CFPPolygon& ring) {
-  const std::vector<CFPPoint> points = PointsOf(ring);
+CrossingIndex::CrossingIndex(const std::vector<RingPoint>& points, const CFPRect& bounds) {
   if (points.size() < 2) return;
   m_tooFew = false;
-  const CFPRect bounds = ring.getBoundsRect();
   m_left = bounds.left;
   m_bottom = bounds.bottom;
   m_right = bounds.right;
@@ -89,11 +86,9 @@ CrossingIndex::CrossingIndex(const CFPPolygon& ring) {
   std::vector<CrossingEdge> edges;
   edges.reserve(points.size());
   for (std::size_t end = 0; end < points.size(); ++end) {
-    const CFPPoint& a = points[(end + points.size() - 1) % points.size()];
-    const CFPPoint& b = points[end];
+    const RingPoint& a = points[end == 0 ? points.size() - 1 : end - 1];
+    const RingPoint& b = points[end];
     CrossingEdge edge{};
-    edge.low = std::min(a.y, b.y) - kBandMargin;
-    edge.high = std::max(a.y, b.y) + kBandMargin;
     edge.ax = a.x;
     edge.ay = a.y;
     edge.bx = b.x;
@@ -105,16 +100,10 @@ CrossingIndex::CrossingIndex(const CFPPolygon& ring) {
 
   // A ring with a coordinate that is not finite is counted edge by edge in
   // one band: the heights of its edges say nothing about which edges count.
-  const bool finite = AllFinite(points);
-  if (!finite) {
-    for (CrossingEdge& edge : edges) {
-      edge.low = -std::numeric_limits<double>::infinity();
-      edge.high = std::numeric_limits<double>::infinity();
-    }
-  }
+  m_finite = AllFinite(points);
   std::size_t bands = 1;
   const double height = m_top - m_bottom;
-  if (finite && height > 0 && std::isfinite(height)) {
+  if (m_finite && height > 0 && std::isfinite(height)) {
     bands = std::max<std::size_t>(1, points.size() / 2);
     m_bandScale = static_cast<double>(bands) / height;
     if (!std::isfinite(m_bandScale)) bands = 1;
@@ -127,7 +116,7 @@ CrossingIndex::CrossingIndex(const CFPPolygon& ring) {
     if (bands == 1) break;
     m_bandScale = static_cast<double>(bands) / height;
     std::size_t records = 0;
-    for (const CrossingEdge& edge : edges) records += BandOf(edge.high) - BandOf(edge.low) + 1;
+    for (const CrossingEdge& edge : edges) records += BandOf(High(edge)) - BandOf(Low(edge)) + 1;
     if (records <= budget) break;
   }
   Fill(edges, m_bandCount);
@@ -146,20 +135,21 @@ std::size_t CrossingIndex::BandOf(double y) const {
 void CrossingIndex::Fill(const std::vector<CrossingEdge>& edges, std::size_t bands) {
   std::vector<std::uint32_t> counts(bands + 1, 0);
   for (const CrossingEdge& edge : edges) {
-    for (std::size_t band = BandOf(edge.low), last = BandOf(edge.high); band <= last; ++band) ++counts[band + 1];
+    for (std::size_t band = BandOf(Low(edge)), last = BandOf(High(edge)); band <= last; ++band) ++counts[band + 1];
   }
   for (std::size_t band = 0; band < bands; ++band) counts[band + 1] += counts[band];
   m_bandStart = counts;
+  m_edges.reserve(counts[bands]);
   m_edges.resize(counts[bands]);
   for (const CrossingEdge& edge : edges) {
-    for (std::size_t band = BandOf(edge.low), last = BandOf(edge.high); band <= last; ++band) {
+    for (std::size_t band = BandOf(Low(edge)), last = BandOf(High(edge)); band <= last; ++band) {
       m_edges[counts[band]++] = edge;
     }
   }
 }
 
-int CrossingIndex::CountInBand(const CFPPoint& pt) const {
-  const std::size_t band = BandOf(pt.y);
+int CrossingIndex::CountInBand(double x, double y) const {
+  const std::size_t band = BandOf(y);
   const CrossingEdge* edge = m_edges.data() + m_bandStart[band];
   const CrossingEdge* const end = m_edges.data() + m_bandStart[band + 1];
   // The count's answer does not depend on the order of its edges: a boundary
@@ -167,13 +157,23 @@ int CrossingIndex::CountInBand(const CFPPoint& pt) const {
   int crossings = 0;
   for (; edge != end; ++edge) {
     // Also passes over every edge for a height that is not a number, which
-    // no test of the count can find on an edge or crossing it.
-    if (!(pt.y >= edge->low && pt.y <= edge->high)) continue;
-    const EdgeFinding finding = Examine(*edge, pt.x, pt.y);
+    // no test of the count finds on an edge or crossing it in any ring.
+    if (m_finite && !(y >= Low(*edge) && y <= High(*edge))) continue;
+    const EdgeFinding finding = Examine(*edge, x, y);
     if (finding == EdgeFinding::kOnBoundary) return 1;
     if (finding == EdgeFinding::kCrosses) ++crossings;
   }
   return crossings % 2 == 1 ? 1 : 0;
+}
+
+std::vector<RingPoint> RingPointsOf(const CFPPolygon& polygon) {
+  std::vector<RingPoint> points;
+  points.reserve(static_cast<std::size_t>(polygon.getCount()));
+  for (polygon.BeginIteration(DIR_FORWARD); polygon.isIterationFinished() == 0;) {
+    const CFPPoint point = polygon.getNextNode();
+    points.push_back(RingPoint{point.x, point.y});
+  }
+  return points;
 }
 
 std::size_t CrossingIndex::MemoryBytes() const {

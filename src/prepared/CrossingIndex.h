@@ -8,15 +8,23 @@
 
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/values/FPPoint.h"
+#include "fpgeom/values/FPRect.h"
 
 namespace fpgeom::detail {
+
+// A point of a ring as plain coordinates.
+struct RingPoint {
+  double x, y;
+};
+
+// The points of polygon head to tail, read with its cursor, which ends at
+// the end.
+std::vector<RingPoint> RingPointsOf(const CFPPolygon& polygon);
 
 // One edge a->b as the crossing count examines it, with what the count
 // would otherwise look up in the ring at every query: whether the ring goes
 // on from b in the vertical direction it came.
 struct CrossingEdge {
-  double low;   // below this height, or above high, the edge cannot matter
-  double high;
   double ax, ay, bx, by;
   bool horizontal;
   bool countsAtEnd;
@@ -24,17 +32,16 @@ struct CrossingEdge {
 
 class CrossingIndex {
  public:
-  // Reads ring's points with its cursor: ring must be the caller's own.
-  explicit CrossingIndex(const CFPPolygon& ring);
+  // The ring head to tail and its getBoundsRect.
+  CrossingIndex(const std::vector<RingPoint>& points, const CFPRect& bounds);
 
-  // PtInSimplePolygon(pt) of the ring: 1 inside or on the boundary, else 0.
-  int Contains(const CFPPoint& pt) const {
+  // PtInSimplePolygon((x, y)) of the ring: 1 inside or on the boundary, else 0.
+  int Contains(double x, double y) const {
     if (m_tooFew) return 0;
-    if (pt.x - m_left < -kEpsilon || pt.x - m_right > kEpsilon || pt.y - m_bottom < -kEpsilon ||
-        pt.y - m_top > kEpsilon) {
+    if (x - m_left < -kEpsilon || x - m_right > kEpsilon || y - m_bottom < -kEpsilon || y - m_top > kEpsilon) {
       return 0;
     }
-    return CountInBand(pt);
+    return CountInBand(x, y);
   }
 
   std::size_t MemoryBytes() const;
@@ -42,11 +49,13 @@ class CrossingIndex {
  private:
   static constexpr double kEpsilon = 1.1920928955078125e-07;
 
-  int CountInBand(const CFPPoint& pt) const;
+  int CountInBand(double x, double y) const;
   std::size_t BandOf(double y) const;
   void Fill(const std::vector<CrossingEdge>& edges, std::size_t bands);
 
   bool m_tooFew = true;
+  // Whether edges far from a height can be passed over by their heights.
+  bool m_finite = false;
   // The ring's bounding rectangle as getBoundsRect gives it.
   double m_left = 0, m_bottom = 0, m_right = 0, m_top = 0;
   double m_bandScale = 0;

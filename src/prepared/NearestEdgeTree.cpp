@@ -25,38 +25,41 @@ constexpr double kAbsoluteSlack = 1e-300;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-bool HasLength(const CFPPoint& start, const CFPPoint& end) { return start.x != end.x || start.y != end.y; }
+bool HasLength(const RingPoint& start, const RingPoint& end) { return start.x != end.x || start.y != end.y; }
 
-double Magnitude(const CFPPoint& point) { return std::max(std::fabs(point.x), std::fabs(point.y)); }
+template <class Point>
+double Magnitude(const Point& point) {
+  return std::max(std::fabs(point.x), std::fabs(point.y));
+}
 
 }  // namespace
 
-NearestEdgeTree::NearestEdgeTree(const std::vector<CFPPoint>& points) {
+NearestEdgeTree::NearestEdgeTree(const std::vector<RingPoint>& points) {
   const std::size_t count = points.size();
+  m_edges.reserve(count);
   for (std::size_t end = 0; end < count; ++end) {
-    const CFPPoint& start = points[(end + count - 1) % count];
+    const RingPoint& start = points[end == 0 ? count - 1 : end - 1];
     if (!HasLength(start, points[end])) continue;
-    m_starts.push_back(start);
-    m_ends.push_back(points[end]);
+    m_edges.emplace_back(CFPPoint(start.x, start.y), CFPPoint(points[end].x, points[end].y));
   }
   bool finite = true;
-  for (const CFPPoint& point : points) {
+  for (const RingPoint& point : points) {
     finite = finite && std::isfinite(point.x) && std::isfinite(point.y);
     m_magnitude = std::max(m_magnitude, Magnitude(point));
   }
-  m_searchable = finite && m_magnitude <= kLargestSearched && m_starts.size() > kLeafEdges;
+  m_searchable = finite && m_magnitude <= kLargestSearched && m_edges.size() > kLeafEdges;
   if (!m_searchable) return;
 
-  const std::size_t leaves = (m_starts.size() + kLeafEdges - 1) / kLeafEdges;
+  const std::size_t leaves = (m_edges.size() + kLeafEdges - 1) / kLeafEdges;
   while (m_firstLeaf < leaves) m_firstLeaf *= 2;
   m_boxes.assign(2 * m_firstLeaf, Box{kInfinity, kInfinity, -kInfinity, -kInfinity});
-  for (std::size_t edge = 0; edge < m_starts.size(); ++edge) {
+  for (std::size_t edge = 0; edge < m_edges.size(); ++edge) {
     Box& box = m_boxes[m_firstLeaf + edge / kLeafEdges];
-    for (const CFPPoint& point : {m_starts[edge], m_ends[edge]}) {
-      box.left = std::min(box.left, point.x);
-      box.bottom = std::min(box.bottom, point.y);
-      box.right = std::max(box.right, point.x);
-      box.top = std::max(box.top, point.y);
+    for (const CFPPoint* point : {&m_edges[edge].pt1, &m_edges[edge].pt2}) {
+      box.left = std::min(box.left, point->x);
+      box.bottom = std::min(box.bottom, point->y);
+      box.right = std::max(box.right, point->x);
+      box.top = std::max(box.top, point->y);
     }
   }
   for (std::size_t node = m_firstLeaf - 1; node >= 1; --node) {
@@ -68,16 +71,16 @@ NearestEdgeTree::NearestEdgeTree(const std::vector<CFPPoint>& points) {
 }
 
 double NearestEdgeTree::LeastInLeaf(std::size_t leaf, const CFPPoint& pt, double least) const {
-  const std::size_t last = std::min(m_starts.size(), (leaf + 1) * kLeafEdges);
+  const std::size_t last = std::min(m_edges.size(), (leaf + 1) * kLeafEdges);
   for (std::size_t edge = leaf * kLeafEdges; edge < last; ++edge) {
-    least = std::min(least, CFPSegment(m_starts[edge], m_ends[edge]).distance(pt));
+    least = std::min(least, m_edges[edge].distance(pt));
   }
   return least;
 }
 
 double NearestEdgeTree::LeastByWalk(const CFPPoint& pt) const {
   double least = kInfinity;
-  for (std::size_t leaf = 0; leaf * kLeafEdges < m_starts.size(); ++leaf) least = LeastInLeaf(leaf, pt, least);
+  for (std::size_t leaf = 0; leaf * kLeafEdges < m_edges.size(); ++leaf) least = LeastInLeaf(leaf, pt, least);
   return least;
 }
 
@@ -117,8 +120,7 @@ double NearestEdgeTree::Least(const CFPPoint& pt) const {
 }
 
 std::size_t NearestEdgeTree::MemoryBytes() const {
-  return sizeof *this + (m_starts.capacity() + m_ends.capacity()) * sizeof(CFPPoint) +
-         m_boxes.capacity() * sizeof(Box);
+  return sizeof *this + m_edges.capacity() * sizeof(CFPSegment) + m_boxes.capacity() * sizeof(Box);
 }
 
 }  // namespace fpgeom::detail

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "fpgeom/values/FPPoint.h"
+#include "fpgeom/values/FPSegment.h"
+#include "prepared/CrossingIndex.h"
 
 namespace fpgeom::detail {
 
@@ -13,9 +15,9 @@ class NearestEdgeTree {
  public:
   // points: the ring head to tail. Edges whose ends are exactly equal are
   // left out, as the distance leaves them out.
-  explicit NearestEdgeTree(const std::vector<CFPPoint>& points);
+  explicit NearestEdgeTree(const std::vector<RingPoint>& points);
 
-  bool Empty() const { return m_starts.empty(); }
+  bool Empty() const { return m_edges.empty(); }
   // The least CFPSegment::distance from pt to an edge with length, +infinity
   // when there is none: the same bits as taking the least over every edge.
   double Least(const CFPPoint& pt) const;
@@ -30,10 +32,8 @@ class NearestEdgeTree {
   double LeastByWalk(const CFPPoint& pt) const;
   double LeastInLeaf(std::size_t leaf, const CFPPoint& pt, double least) const;
 
-  // Edge k runs from m_starts[k] to m_ends[k]; leaf j holds edges
-  // kLeafEdges * j up to the next leaf's first.
-  std::vector<CFPPoint> m_starts;
-  std::vector<CFPPoint> m_ends;
+  // Leaf j holds edges kLeafEdges * j up to the next leaf's first.
+  std::vector<CFPSegment> m_edges;
   // An implicit complete binary tree: node 1 is the root, node k has
   // children 2k and 2k + 1, and the leaves are m_firstLeaf onwards.
   std::vector<Box> m_boxes;

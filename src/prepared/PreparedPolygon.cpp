@@ -13,13 +13,6 @@ namespace fpgeom {
 namespace detail {
 namespace {
 
-std::vector<CFPPoint> PointsOf(const CFPPolygon& ring) {
-  std::vector<CFPPoint> points;
-  points.reserve(static_cast<std::size_t>(ring.getCount()));
-  for (ring.BeginIteration(DIR_FORWARD); ring.isIterationFinished() == 0;) points.push_back(ring.getNextNode());
-  return points;
-}
-
 double DistanceBetween(const CFPPoint& point, const CFPPoint& pt) { return std::hypot(point.x - pt.x, point.y - pt.y); }
 
 bool HasLength(const CFPPoint& start, const CFPPoint& end) { return start.x != end.x || start.y != end.y; }
@@ -29,17 +22,34 @@ bool HasLength(const CFPPoint& start, const CFPPoint& end) { return start.x != e
 PreparedRing::PreparedRing(const CFPPolygon& polygon) : count(polygon.getCount()) {
   // First, as containment asks: a ring of three or more points is copied by
   // the breakdown, which leaves its cursor at the end.
-  for (const auto& loop : BreakdownLoops(polygon)) loops.push_back(PreparedLoop{CrossingIndex(*loop), loop->Area() >= 0.0});
+  for (const auto& loop : BreakdownLoops(polygon)) {
+    loops.push_back(PreparedLoop{CrossingIndex(RingPointsOf(*loop), loop->getBoundsRect()), loop->Area() >= 0.0});
+  }
   if (count == 0) return;
   head = polygon.getHeadNode();
   if (count == 1) return;
-  // A copy of our own to walk: the containment test of two or more points
-  // walks the polygon's cursor to the end as well.
-  const CFPPolygon ring(polygon);
-  const std::vector<CFPPoint> points = PointsOf(ring);
-  second = points[1];
-  if (loops.empty()) whole.emplace(ring);
+  // The containment test of two or more points walks the cursor to the end
+  // too, in its bounding pass.
+  const std::vector<RingPoint> points = RingPointsOf(polygon);
+  second = CFPPoint(points[1].x, points[1].y);
+  if (loops.empty()) whole.emplace(points, polygon.getBoundsRect());
   if (count >= 3) edges.emplace(points);
+}
+
+int PreparedRing::Contains(double x, double y) const {
+  if (loops.empty()) return whole ? whole->Contains(x, y) : 0;
+  // As on the breakdown's loops: in a filled loop exclusive-or in a hole. A
+  // flag once set needs no more loops of its kind.
+  int inFilled = 0;
+  int inHole = 0;
+  for (const PreparedLoop& loop : loops) {
+    int& flag = loop.filled ? inFilled : inHole;
+    if (flag == 0 && loop.index.Contains(x, y) == 1) {
+      flag = 1;
+      if (inFilled && inHole) break;
+    }
+  }
+  return inFilled ^ inHole;
 }
 
 }  // namespace detail
@@ -47,22 +57,7 @@ PreparedRing::PreparedRing(const CFPPolygon& polygon) : count(polygon.getCount()
 PreparedPolygon::PreparedPolygon(const CFPPolygon& polygon)
     : m_ring(std::make_shared<const detail::PreparedRing>(polygon)) {}
 
-int PreparedPolygon::PtInPolygon(const CFPPoint& pt) const {
-  const detail::PreparedRing& ring = *m_ring;
-  if (ring.loops.empty()) return ring.whole ? ring.whole->Contains(pt) : 0;
-  // As on the breakdown's loops: in a filled loop exclusive-or in a hole. A
-  // flag once set needs no more loops of its kind.
-  int inFilled = 0;
-  int inHole = 0;
-  for (const detail::PreparedLoop& loop : ring.loops) {
-    int& flag = loop.filled ? inFilled : inHole;
-    if (flag == 0 && loop.index.Contains(pt) == 1) {
-      flag = 1;
-      if (inFilled && inHole) break;
-    }
-  }
-  return inFilled ^ inHole;
-}
+int PreparedPolygon::PtInPolygon(const CFPPoint& pt) const { return m_ring->Contains(pt.x, pt.y); }
 
 double PreparedPolygon::DistanceFromPoint(const CFPPoint& pt) const {
   const detail::PreparedRing& ring = *m_ring;
@@ -74,11 +69,12 @@ double PreparedPolygon::DistanceFromPoint(const CFPPoint& pt) const {
   }
   if (ring.edges->Empty()) return detail::DistanceBetween(ring.head, pt);
   const double least = ring.edges->Least(pt);
-  return PtInPolygon(pt) == 1 ? -least : least;
+  return ring.Contains(pt.x, pt.y) == 1 ? -least : least;
 }
 
 void PreparedPolygon::PtInPolygon(const double* xy, std::size_t count, int* results) const {
-  for (std::size_t k = 0; k < count; ++k) results[k] = PtInPolygon(CFPPoint(xy[2 * k], xy[2 * k + 1]));
+  const detail::PreparedRing& ring = *m_ring;
+  for (std::size_t k = 0; k < count; ++k) results[k] = ring.Contains(xy[2 * k], xy[2 * k + 1]);
 }
 
 void PreparedPolygon::DistanceFromPoint(const double* xy, std::size_t count, double* results) const {

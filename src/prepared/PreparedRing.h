@@ -20,6 +20,8 @@ struct PreparedLoop {
 struct PreparedRing {
   explicit PreparedRing(const CFPPolygon& polygon);
 
+  int Contains(double x, double y) const;
+
   int count = 0;
   CFPPoint head{0, 0};
   CFPPoint second{0, 0};

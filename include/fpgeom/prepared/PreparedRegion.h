@@ -24,6 +24,10 @@ class FPGEOM_API PreparedRegion {
   double DistanceFromPoint(const CFPPoint& pt) const;
   void PtInRgn(const double* xy, std::size_t count, int* results) const;
 
+  // The prepared polygons in the region's list order.
+  std::size_t PolygonCount() const { return m_polygons.size(); }
+  const PreparedPolygon& Polygon(std::size_t index) const { return m_polygons.at(index); }
+
   std::size_t MemoryBytes() const;
 
  private:

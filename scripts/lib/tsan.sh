@@ -1,0 +1,10 @@
+# The prepared objects are shared between threads: a small build of the
+# library and its concurrency test under ThreadSanitizer. Sourced by
+# scripts/test after common.sh.
+tsan_stage() {
+  configure build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFPGEOM_BUILD_TOOLS=OFF -DFPGEOM_BUILD_EXAMPLES=OFF \
+    -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
+    -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread
+  build build/tsan --target prepared_concurrency_tests
+  TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1" build/tsan/tests/prepared/prepared_concurrency_tests
+}

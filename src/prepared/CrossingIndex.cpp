@@ -111,15 +111,18 @@ CrossingIndex::CrossingIndex(const std::vector<RingPoint>& points, const CFPRect
   // Edges that span many bands would repeat in each: fewer, taller bands
   // keep the index within a few records per edge.
   const std::size_t budget = 4 * edges.size() + 64;
+  std::vector<BandRange> ranges(edges.size());
   for (;; bands = std::max<std::size_t>(1, bands / 2)) {
     m_bandCount = bands;
-    if (bands == 1) break;
-    m_bandScale = static_cast<double>(bands) / height;
+    if (bands > 1) m_bandScale = static_cast<double>(bands) / height;
     std::size_t records = 0;
-    for (const CrossingEdge& edge : edges) records += BandOf(High(edge)) - BandOf(Low(edge)) + 1;
-    if (records <= budget) break;
+    for (std::size_t k = 0; k < edges.size(); ++k) {
+      ranges[k] = BandRange{BandOf(Low(edges[k])), BandOf(High(edges[k]))};
+      records += ranges[k].last - ranges[k].first + 1;
+    }
+    if (bands == 1 || records <= budget) break;
   }
-  Fill(edges, m_bandCount);
+  Fill(edges, ranges);
 }
 
 // Monotone in y, so an edge listed in the bands of its low and high and
@@ -132,19 +135,16 @@ std::size_t CrossingIndex::BandOf(double y) const {
   return static_cast<std::size_t>(place);
 }
 
-void CrossingIndex::Fill(const std::vector<CrossingEdge>& edges, std::size_t bands) {
-  std::vector<std::uint32_t> counts(bands + 1, 0);
-  for (const CrossingEdge& edge : edges) {
-    for (std::size_t band = BandOf(Low(edge)), last = BandOf(High(edge)); band <= last; ++band) ++counts[band + 1];
+void CrossingIndex::Fill(const std::vector<CrossingEdge>& edges, const std::vector<BandRange>& ranges) {
+  std::vector<std::uint32_t> starts(m_bandCount + 1, 0);
+  for (const BandRange& range : ranges) {
+    for (std::size_t band = range.first; band <= range.last; ++band) ++starts[band + 1];
   }
-  for (std::size_t band = 0; band < bands; ++band) counts[band + 1] += counts[band];
-  m_bandStart = counts;
-  m_edges.reserve(counts[bands]);
-  m_edges.resize(counts[bands]);
-  for (const CrossingEdge& edge : edges) {
-    for (std::size_t band = BandOf(Low(edge)), last = BandOf(High(edge)); band <= last; ++band) {
-      m_edges[counts[band]++] = edge;
-    }
+  for (std::size_t band = 0; band < m_bandCount; ++band) starts[band + 1] += starts[band];
+  m_bandStart = starts;
+  m_edges.resize(starts[m_bandCount]);
+  for (std::size_t k = 0; k < edges.size(); ++k) {
+    for (std::size_t band = ranges[k].first; band <= ranges[k].last; ++band) m_edges[starts[band]++] = edges[k];
   }
 }
 

@@ -51,7 +51,10 @@ class CrossingIndex {
 
   int CountInBand(double x, double y) const;
   std::size_t BandOf(double y) const;
-  void Fill(const std::vector<CrossingEdge>& edges, std::size_t bands);
+  struct BandRange {
+    std::size_t first, last;
+  };
+  void Fill(const std::vector<CrossingEdge>& edges, const std::vector<BandRange>& ranges);
 
   bool m_tooFew = true;
   // Whether edges far from a height can be passed over by their heights.

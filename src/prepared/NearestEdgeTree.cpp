@@ -40,7 +40,11 @@ NearestEdgeTree::NearestEdgeTree(const std::vector<RingPoint>& points) {
   for (std::size_t end = 0; end < count; ++end) {
     const RingPoint& start = points[end == 0 ? count - 1 : end - 1];
     if (!HasLength(start, points[end])) continue;
-    m_edges.emplace_back(CFPPoint(start.x, start.y), CFPPoint(points[end].x, points[end].y));
+    CFPSegment& edge = m_edges.emplace_back();
+    edge.pt1.x = start.x;
+    edge.pt1.y = start.y;
+    edge.pt2.x = points[end].x;
+    edge.pt2.y = points[end].y;
   }
   bool finite = true;
   for (const RingPoint& point : points) {

@@ -24,6 +24,9 @@
 
 #include "fpgeom/region/FPPolyRgn.h"
 
+#include "fpgeom/prepared/PreparedPolygon.h"
+#include "fpgeom/prepared/PreparedRegion.h"
+
 #include "fpgeom/topology/Edge.h"
 #include "fpgeom/topology/EdgeList.h"
 #include "fpgeom/topology/Linking.h"

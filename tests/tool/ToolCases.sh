@@ -67,6 +67,16 @@ case "$CASE" in
     run contains --json --wkt 'POLYGON((0 0,0 2,2 2,2 0,0 0))' --point 1,1 --point=-1,1; expect_rc 0
     expect_out '"signedDistance": -1.0'; expect_out '"inside": false'
     run contains --wkt 'POLYGON((0 0,0 2,2 2,2 0,0 0))'; expect_rc 2; expect_err "no probe points"
+    # Past a few probes the map is prepared first: each line is the one that a
+    # probe asked alone gets.
+    probes=(50,50 -5,10 30,40 30.0000001,40 12.5,7 100,100 -1e300,0)
+    args=()
+    for probe in "${probes[@]}"; do args+=("--point=$probe"); done
+    run contains "$SAMPLE" "${args[@]}"; expect_rc 0; cp out.txt many.txt
+    for probe in "${probes[@]}"; do
+      run contains "$SAMPLE" "--point=$probe"; expect_rc 0
+      grep -qxF -- "$(head -1 out.txt)" many.txt || fail "prepared probe differs: $(head -1 out.txt)"
+    done
     ;;
   clean)
     run clean --wkt 'POLYGON((0 0,0 1,0 2,2 2,2 2,2 0,0 0))'; expect_rc 0

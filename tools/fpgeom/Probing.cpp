@@ -2,22 +2,47 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "Formatting.h"
 #include "ToolErrors.h"
 #include "fpgeom/io/Document.h"
+#include "fpgeom/prepared/PreparedRegion.h"
 
 namespace fpgeom::tool {
+namespace {
+
+// Beyond this many probes the map is prepared once: preparing a ring costs
+// about as much as a few queries on it, and each prepared query far less.
+constexpr std::size_t kMostUnpreparedProbes = 4;
+
+}  // namespace
 
 std::vector<ProbeResult> Probe(const CFPPolyRgn& map, const std::vector<CFPPoint>& probes) {
   if (map.isEmpty() != 0) throw UsageError("there are no rings to probe");
   CFPPolyRgn searched(map);  // GetNearestVertex is not const
-  const std::vector<CFPPolygon> rings = io::RingsOf(map);
+  std::optional<PreparedRegion> prepared;
+  std::vector<CFPPolygon> rings;
+  if (probes.size() > kMostUnpreparedProbes) {
+    prepared.emplace(map);
+  } else {
+    rings = io::RingsOf(map);
+  }
   std::vector<ProbeResult> results;
   for (const CFPPoint& point : probes) {
-    ProbeResult result{point, map.PtInRgn(point) != 0, std::nullopt, map.DistanceFromPoint(point), std::nullopt};
-    for (std::size_t i = 0; i < rings.size() && !result.ring; ++i) {
-      if (rings[i].PtInPolygon(point) != 0) result.ring = static_cast<int>(i);
+    ProbeResult result{point, false, std::nullopt, 0.0, std::nullopt};
+    if (prepared) {
+      result.inside = prepared->PtInRgn(point) != 0;
+      result.signedDistance = prepared->DistanceFromPoint(point);
+      for (std::size_t i = 0; i < prepared->PolygonCount() && !result.ring; ++i) {
+        if (prepared->Polygon(i).PtInPolygon(point) != 0) result.ring = static_cast<int>(i);
+      }
+    } else {
+      result.inside = map.PtInRgn(point) != 0;
+      result.signedDistance = map.DistanceFromPoint(point);
+      for (std::size_t i = 0; i < rings.size() && !result.ring; ++i) {
+        if (rings[i].PtInPolygon(point) != 0) result.ring = static_cast<int>(i);
+      }
     }
     CFPPoint vertex;
     if (searched.GetNearestVertex(point, std::numeric_limits<double>::infinity(), vertex) != 0) {

@@ -1,0 +1,67 @@
+// Many threads query one prepared polygon and one prepared region at once and
+// must all get the answers computed beforehand on one thread. Run under
+// ThreadSanitizer by the test script, which also reports any data race.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "BenchRings.h"
+#include "fpgeom/fpgeom.h"
+#include "prepared/ProbePoints.h"
+
+namespace {
+
+std::vector<CFPPoint> RingOf(fpgeom::bench::Shape shape, int count, double shift) {
+  std::vector<CFPPoint> ring;
+  for (const auto& vertex : fpgeom::bench::MakeRing(shape, count)) ring.emplace_back(vertex.x + shift, vertex.y);
+  return ring;
+}
+
+CFPPolygon* PolygonOf(const std::vector<CFPPoint>& ring) {
+  auto* polygon = new CFPPolygon;
+  for (const CFPPoint& point : ring) polygon->AddTailNode(point);
+  return polygon;
+}
+
+TEST(PreparedConcurrency, ThreadsSharingPreparedObjectsGetTheSerialAnswers) {
+  const auto crossing = RingOf(fpgeom::bench::Shape::kCrossing, 400, 0);
+  const auto star = RingOf(fpgeom::bench::Shape::kStar, 300, 700);
+  CFPPolyRgn region;
+  region.AddPolygon(PolygonOf(crossing));
+  region.AddPolygon(PolygonOf(star));
+  const fpgeom::PreparedRegion preparedRegion(region);
+  region.BeginIteration();
+  const fpgeom::PreparedPolygon preparedPolygon(*region.getNextPolygon());
+
+  fpgeom::test::ProbePoints probes(3);
+  std::vector<CFPPoint> points = probes.Around(crossing);
+  const std::vector<CFPPoint> more = probes.Around(star);
+  points.insert(points.end(), more.begin(), more.end());
+  std::vector<int> inside;
+  std::vector<double> distances;
+  for (const CFPPoint& pt : points) {
+    inside.push_back(preparedRegion.PtInRgn(pt));
+    distances.push_back(preparedPolygon.DistanceFromPoint(pt));
+  }
+
+  std::atomic<int> mismatches{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      const fpgeom::PreparedPolygon copy = preparedPolygon;  // copies share the index
+      // Each thread starts elsewhere, so that they meet on every part.
+      for (std::size_t k = 0; k < points.size(); ++k) {
+        const std::size_t at = (k + static_cast<std::size_t>(t) * points.size() / 4) % points.size();
+        if (preparedRegion.PtInRgn(points[at]) != inside[at]) ++mismatches;
+        const double distance = (t % 2 == 0 ? copy : preparedPolygon).DistanceFromPoint(points[at]);
+        if (!(distance == distances[at] || (distance != distance && distances[at] != distances[at]))) ++mismatches;
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(mismatches.load(), 0);
+}
+
+}  // namespace

@@ -1,6 +1,9 @@
 // Everything fpgeom offers a host: the framework layer, the value classes,
-// the polygon and its algorithms, the region and the shared topology.
+// the polygon and its algorithms, the region and the shared topology, and
+// the version macros.
 #pragma once
+
+#include "fpgeom/Version.h"
 
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/frame/Exceptions.h"

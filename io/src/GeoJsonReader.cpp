@@ -1,3 +1,7 @@
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -30,6 +34,9 @@ class GeoJsonWalker {
     }
   }
 
+  // Whether a position held more than x and y.
+  bool DroppedExtra() const { return m_droppedExtra; }
+
  private:
   void ReadFeature(const json& node, const std::string& pointer) {
     if (TypeOf(node, pointer) != "Feature") Fail(pointer + "/type", "expected \"Feature\"");
@@ -54,6 +61,11 @@ class GeoJsonWalker {
     } else if (type == "MultiPolygon") {
       RequireArray(coordinates, at, "an array of polygons");
       for (std::size_t i = 0; i < coordinates.size(); ++i) ReadPolygon(coordinates[i], Index(at, i));
+    } else if (type == "LineString") {
+      ReadClosedLine(coordinates, at);
+    } else if (type == "MultiLineString") {
+      RequireArray(coordinates, at, "an array of line strings");
+      for (std::size_t i = 0; i < coordinates.size(); ++i) ReadClosedLine(coordinates[i], Index(at, i));
     } else if (type == "Point") {
       m_document.points.push_back(ReadPosition(coordinates, at));
     } else if (type == "MultiPoint") {
@@ -63,14 +75,23 @@ class GeoJsonWalker {
       }
     } else {
       Fail(pointer + "/type",
-           "expected a Polygon, MultiPolygon, Point, MultiPoint, GeometryCollection, Feature or FeatureCollection, "
-           "found \"" + type + "\"");
+           "expected a Point, LineString, Polygon, MultiPoint, MultiLineString, MultiPolygon, GeometryCollection, "
+           "Feature or FeatureCollection, found \"" + type + "\"");
     }
   }
 
   void ReadPolygon(const json& rings, const std::string& pointer) {
     RequireArray(rings, pointer, "an array of rings");
     for (std::size_t i = 0; i < rings.size(); ++i) m_document.rings.AddPolygon(ReadRing(rings[i], Index(pointer, i)).release());
+  }
+
+  // A map holds rings, so a line counts only when it closes on itself.
+  void ReadClosedLine(const json& positions, const std::string& pointer) {
+    RequireArray(positions, pointer, "a line string: an array of positions");
+    if (positions.size() < 2 || positions.front() != positions.back()) {
+      Fail(pointer, "expected a closed LineString (its last position repeating its first) to read as a ring");
+    }
+    m_document.rings.AddPolygon(ReadRing(positions, pointer).release());
   }
 
   // The closing position repeats the first; it is dropped.
@@ -87,6 +108,7 @@ class GeoJsonWalker {
     if (!position.is_array() || position.size() < 2 || !position[0].is_number() || !position[1].is_number()) {
       Fail(pointer, "expected a position: an array of at least two numbers");
     }
+    m_droppedExtra = m_droppedExtra || position.size() > 2;
     return CFPPoint(position[0].get<double>(), position[1].get<double>());
   }
 
@@ -115,6 +137,7 @@ class GeoJsonWalker {
 
   const std::string& m_source;
   Document& m_document;
+  bool m_droppedExtra = false;
 };
 
 // nlohmann's message after its "[json.exception...] parse error at line L,
@@ -123,6 +146,32 @@ std::string SyntaxComplaint(const std::string& what) {
   const auto column = what.find("column ");
   const auto colon = what.find(": ", column == std::string::npos ? 0 : column);
   return colon == std::string::npos ? what : what.substr(colon + 2);
+}
+
+std::size_t NumberLiteralEnd(const std::string& text, std::size_t at) {
+  while (at < text.size() && text[at] != '\0' && std::strchr("+-.eE0123456789", text[at]) != nullptr) ++at;
+  return at;
+}
+
+// The parser stops at the first number that overflows a double but does
+// not say where it is. The text before it is well-formed JSON, so the first
+// number literal outside a string that reads as infinite is the one.
+std::size_t FirstOverflowingNumber(const std::string& text) {
+  bool inString = false;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (inString) {
+      if (c == '\\') ++at;
+      else if (c == '"') inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '-' || std::isdigit(static_cast<unsigned char>(c)) != 0) {
+      const std::size_t end = NumberLiteralEnd(text, at);
+      if (std::isinf(std::strtod(text.substr(at, end - at).c_str(), nullptr))) return at;
+      at = end - 1;
+    }
+  }
+  return text.size();
 }
 
 }  // namespace
@@ -134,9 +183,17 @@ Document ReadGeoJson(const std::string& text, const std::string& source) {
   } catch (const json::parse_error& error) {
     const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
     throw ReadError(source, LineAndColumn(text, offset), SyntaxComplaint(error.what()));
+  } catch (const json::out_of_range&) {
+    const std::size_t offset = FirstOverflowingNumber(text);
+    const std::string number = text.substr(offset, NumberLiteralEnd(text, offset) - offset);
+    throw ReadError(source, LineAndColumn(text, offset), "number out of range: '" + number + "'");
   }
   Document document;
-  GeoJsonWalker(source, document).ReadObject(root, "");
+  GeoJsonWalker walker(source, document);
+  walker.ReadObject(root, "");
+  if (walker.DroppedExtra()) {
+    document.notes.push_back(source + ": dropped the coordinates beyond x and y (altitude); fpgeom keeps x and y");
+  }
   return document;
 }
 

@@ -54,6 +54,8 @@ std::string WriteWkt(const Document& document) {
     for (const CFPPoint& point : document.points) points.emplace_back(point.x, point.y);
     text << boost::geometry::wkt(points) << '\n';
   }
+  // An empty file would not read back as a document.
+  if (rings.empty() && document.points.empty()) text << "GEOMETRYCOLLECTION EMPTY\n";
   return text.str();
 }
 

@@ -24,5 +24,12 @@ TEST(WktWriter, ClosesEachRingWritesTheShortestExactNumbersAndReadsBackBitForBit
   EXPECT_EQ(RingsAsPairs(ReadWkt(WriteWkt(document), "written")), RingsAsPairs(document));
 }
 
+TEST(WktWriter, AnEmptyDocumentIsAnEmptyCollectionThatReadsBack) {
+  EXPECT_EQ(WriteWkt(Document{}), "GEOMETRYCOLLECTION EMPTY\n");
+  const Document read = ReadWkt(WriteWkt(Document{}), "written");
+  EXPECT_EQ(read.rings.getCount(), 0);
+  EXPECT_TRUE(read.points.empty());
+}
+
 }  // namespace
 }  // namespace fpgeom::io

@@ -43,6 +43,8 @@ expect_svg() {
 case "$CASE" in
   help)
     run --help; expect_rc 0; expect_out "Exit codes"
+    run --version; expect_rc 0; expect_out "fpgeom ${FPGEOM_EXPECTED_VERSION:?}"
+    run info --help; expect_rc 0; expect_out "GEOMETRYCOLLECTION"; expect_out "Z and M values are dropped"
     for sub in info contains clean clip breakdown convert render topo demo; do
       run "$sub" --help; expect_rc 0; expect_out "Usage"; expect_out "$sub"
     done
@@ -61,8 +63,10 @@ case "$CASE" in
     run info --json --wkt "$RUNAWAY"; expect_rc 0; expect_out '"gaveUpAfter": 87'; expect_out '"meetsItself": true'
     ;;
   contains)
-    run contains "$SAMPLE" --point 50,50; expect_rc 0
-    expect_out "(50, 50): inside ring 3, signed distance -4, nearest vertex (30, 40)"
+    for order in "$SAMPLE --point 50,50" "--point 50,50 $SAMPLE" "-p 50,50 $SAMPLE -p 200,200"; do
+      run contains $order; expect_rc 0
+      expect_out "(50, 50): inside ring 3, signed distance -4, nearest vertex (30, 40)"
+    done
     expect_out "(-5, 10): outside, signed distance 5, nearest vertex (0, 0)"
     run contains --json --wkt 'POLYGON((0 0,0 2,2 2,2 0,0 0))' --point 1,1 --point=-1,1; expect_rc 0
     expect_out '"signedDistance": -1.0'; expect_out '"inside": false'
@@ -86,6 +90,9 @@ case "$CASE" in
     run clean --wkt 'MULTIPOLYGON(((0 0,0 1,0 2,0 0)),((5 5,5 6,6 6,5 5)))' -o cleaned.wkt; expect_rc 1
     expect_out "ring 0: 3 -> fewer than 3 points; dropped"
     [[ "$(cat cleaned.wkt)" == "POLYGON((5 5,5 6,6 6,5 5))" ]] || fail "cleaned.wkt holds $(cat cleaned.wkt)"
+    # Nothing left: the file still reads back, as an empty map.
+    run clean --wkt 'POLYGON((0 0,0 1,0 2,0 0))' -o empty.wkt; expect_rc 1
+    run info empty.wkt; expect_rc 0; expect_out "0 rings, 0 loose points"
     ;;
   clip)
     run clip --rect 10,10,50,60 "$SAMPLE" -o clipped.geojson; expect_rc 0
@@ -117,6 +124,10 @@ case "$CASE" in
     expect_no_file points.fpgeom
     run convert "$SAMPLE" -o map.txt; expect_rc 2; expect_err "give --format"
     run convert "$SAMPLE" --format geojson; expect_rc 0; expect_out '"type":"FeatureCollection"'
+    run convert --json --wkt 'POLYGON((0 0,0 1,1 1,0 0))'; expect_rc 0
+    expect_out '"result": {'; expect_out '"type": "FeatureCollection"'
+    run convert --wkt 'POLYGON Z ((0 0 1,0 1 1,1 1 1,0 0 1))'; expect_rc 0
+    expect_out "POLYGON((0 0,0 1,1 1,0 0))"; expect_err "note: --wkt: dropped the Z coordinates"
     ;;
   render)
     run render "$SAMPLE" -o map.svg --clip 10,10,50,60 --breakdown --topology --probe 200,200 --title 'Sample & co'
@@ -153,17 +164,60 @@ case "$CASE" in
     for picture in out/before.svg out/after.svg; do expect_svg "$picture"; done
     run info out/sample-after.fpgeom; expect_rc 0; expect_out "6 rings"
     ;;
-  bad-input)
+  errors)
+    # Every refusal of bad usage or input: exit code 2, the words that say
+    # what went wrong, nothing on standard output and nothing written.
     printf 'POLYGON((0 0,0 1,1 1,0 0))\n\nPOLYGON((0 0,0 x,1 1))\n' >bad.wkt
-    run clip --rect 0,0,1,1 bad.wkt -o out.wkt; expect_rc 2
-    expect_err "bad.wkt: line 3, column 1: expected a number at 'x'"; expect_quiet_stdout; expect_no_file out.wkt
     printf '{"type": "Polygon", "coordinates": [[[0,0],[0,1]]}' >bad.geojson
-    run info bad.geojson; expect_rc 2; expect_err "bad.geojson: line 1, column 50: syntax error"
-    run frobnicate "$SAMPLE"; expect_rc 2; expect_err "unknown subcommand 'frobnicate'"
-    run info missing.wkt; expect_rc 2; expect_err "missing.wkt: cannot open: No such file or directory"
-    run info --wkt 'POINT(1 2)' "$SAMPLE"; expect_rc 2; expect_err "not both"
-    run info --from shapefile "$SAMPLE"; expect_rc 2; expect_err "--from expects wkt, geojson or archive"
-    run info --bogus; expect_rc 2; expect_err "bogus"
+    printf '{"type": "Point",\n "coordinates": [1, -1e400]}' >huge.geojson
+    mkdir folder
+    # arguments (shell words; a redirection goes after them) | exit code | words on standard error
+    while IFS='|' read -r arguments code words; do
+      eval "\"\$FPGEOM\" >out.txt 2>err.txt $arguments"
+      rc=$?
+      CASE="errors: $arguments"
+      expect_rc "$code"; expect_err "$words"
+      [[ "$arguments" == *'>'* ]] || expect_quiet_stdout
+    done <<'TABLE'
+clip --rect 0,0,1,1 bad.wkt -o out.wkt|2|bad.wkt: line 3, column 16: expected a number, found 'x'
+info --wkt 'POLYGON((0 0,0 1,1 1,0 0)'|2|--wkt: line 1, column 26: expected ',' or ')', found the end of the text
+info --wkt 'LINESTRING(0 0,1 1)'|2|expected a closed LINESTRING
+info bad.geojson|2|bad.geojson: line 1, column 50: syntax error
+info huge.geojson|2|huge.geojson: line 2, column 21: number out of range: '-1e400'
+contains -p 0,0 - <huge.geojson|2|standard input: line 2, column 21: number out of range
+convert --from geojson --wkt '[1e400]'|2|--wkt: line 1, column 2: number out of range
+info "$SAMPLE" >/dev/full|2|fpgeom info: cannot write to standard output: No space left on device
+info --json "$SAMPLE" >/dev/full|2|cannot write to standard output
+convert "$SAMPLE" >/dev/full|2|cannot write to standard output
+convert "$SAMPLE" -o folder --format wkt|2|folder: cannot write: it is a folder
+frobnicate "$SAMPLE"|2|unknown subcommand 'frobnicate'
+info missing.wkt|2|missing.wkt: cannot open: No such file or directory
+info --wkt 'POINT(1 2)' "$SAMPLE"|2|not both
+info --from shapefile "$SAMPLE"|2|--from expects wkt, geojson or archive
+info --bogus|2|bogus
+contains --point 1,1,1 "$SAMPLE"|2|--point expects X,Y
+clip --rect 0,0,1,1,1 "$SAMPLE"|2|--rect expects L,B,R,T
+TABLE
+    expect_no_file out.wkt
+    ;;
+  output-targets)
+    # A link is written through, a FIFO and a device are streamed into, and
+    # each stays what it was; -o - is standard output.
+    echo "old" >real.wkt; ln -s real.wkt link.wkt
+    mkdir sub; ln -s sub/new.wkt dangling.wkt
+    ln -s /dev/null device
+    mkfifo pipe; timeout 20 cat pipe >from-pipe.wkt & reader=$!
+    for target in link.wkt dangling.wkt device pipe; do
+      run convert --wkt 'POINT(1 2)' -o "$target" --format wkt; expect_rc 0
+    done
+    wait "$reader"
+    for written in real.wkt sub/new.wkt from-pipe.wkt; do
+      [[ "$(cat "$written")" == "MULTIPOINT((1 2))" ]] || fail "$written holds $(cat "$written")"
+    done
+    [[ -L link.wkt && -L dangling.wkt && -L device && -p pipe && -c /dev/null ]] || fail "a target was replaced"
+    expect_no_temporaries .
+    run clean --wkt 'POLYGON((0 0,0 1,0 2,1 1,0 0))' -o -; expect_rc 0
+    expect_out "POLYGON((0 0,0 2,1 1,0 0))"; expect_err "ring 0: 4 -> 3 points"
     ;;
   unwritable-output)
     # A missing folder, a folder in the file's place, a file in a folder's

@@ -38,7 +38,8 @@ Command AddContainsCommand(CLI::App& tool) {
   CLI::App* command = tool.add_subcommand(
       "contains", "Probe points: inside or outside, signed distance to the boundary, nearest vertex");
   options->input.AddTo(*command);
-  command->add_option("-p,--point", options->points, "A probe point X,Y (repeatable); points in the input count too");
+  command->add_option("-p,--point", options->points, "A probe point X,Y (repeatable); points in the input count too")
+      ->allow_extra_args(false);  // one X,Y each time, so that the input may follow
   options->output.AddJsonFlag(*command);
   return {command, [options] { return RunContains(*options); }};
 }

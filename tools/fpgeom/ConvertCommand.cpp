@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <iostream>
 #include <memory>
 
@@ -17,19 +15,22 @@ struct ConvertOptions {
   OutputOptions output;
 };
 
-// Without -o the converted document itself goes to standard output, so that
-// convert can sit in a pipe.
+// Without -o (or with -o -) the converted document itself goes to standard
+// output, so that convert can sit in a pipe; with --json and no -o it goes
+// under "result" of the report, as every subcommand's result does.
 int RunConvert(const ConvertOptions& options) {
   const io::Document document = options.input.Load();
-  if (!options.output.HasOutputPath()) {
+  const bool toPipe = !options.output.HasOutputPath() || options.output.OutputIsStandardOutput();
+  if (toPipe && !options.output.Json()) {
     const io::Format format = options.output.NamedFormat().value_or(io::Format::Wkt);
-    if (format == io::Format::Archive && ::isatty(STDOUT_FILENO) != 0) {
-      throw UsageError("an archive is binary: write it to a file with -o FILE.fpgeom, or into a pipe");
-    }
+    RefuseBinaryOnTerminal(format);
     std::cout << io::EncodeDocument(document, format, "standard output");
     return kExitSuccess;
   }
-  const io::Format format = options.output.OutputFormat();
+  if (!options.output.HasOutputPath() && options.output.NamedFormat().value_or(io::Format::GeoJson) != io::Format::GeoJson) {
+    throw UsageError("with --json and no -o the result is GeoJSON under \"result\"; give -o FILE for another format");
+  }
+  const io::Format format = options.output.HasOutputPath() ? options.output.OutputFormat() : io::Format::GeoJson;
   Report report;
   report.Line("converted " + std::to_string(document.rings.getCount()) + " rings and " +
               std::to_string(document.points.size()) + " points to " + io::FormatName(format));

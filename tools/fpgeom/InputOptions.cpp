@@ -18,6 +18,13 @@ std::optional<io::Format> FormatOption(const std::string& name) {
   return format;
 }
 
+constexpr const char* kAcceptedInput =
+    "Input: WKT POINT, LINESTRING, POLYGON, MULTIPOINT, MULTILINESTRING, MULTIPOLYGON and GEOMETRYCOLLECTION\n"
+    "(one or more, EMPTY allowed); GeoJSON Point, LineString, Polygon, their Multi forms, GeometryCollection,\n"
+    "Feature and FeatureCollection; or an fpgeom archive. Every ring (outer and inner alike) becomes one ring\n"
+    "of the map; a LineString must be closed and counts as a ring; members of a collection are read in\n"
+    "order; points are probe points. Z and M values are dropped, with a note on standard error.";
+
 std::string StandardInput() {
   std::cin >> std::noskipws;
   return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
@@ -26,12 +33,19 @@ std::string StandardInput() {
 }  // namespace
 
 void InputOptions::AddTo(CLI::App& command) {
+  command.footer(kAcceptedInput);
   command.add_option("input", m_path, "Geometry file (WKT, GeoJSON or fpgeom archive); - for standard input");
   command.add_option("--wkt", m_wkt, "Geometry given as WKT text instead of a file");
   command.add_option("--from", m_format, "Format of the input: wkt, geojson or archive (default: by name, then content)");
 }
 
 io::Document InputOptions::Load() const {
+  io::Document document = Read();
+  for (const std::string& note : document.notes) std::cerr << "fpgeom: note: " << note << '\n';
+  return document;
+}
+
+io::Document InputOptions::Read() const {
   const auto format = FormatOption(m_format);
   if (!m_wkt.empty() && !m_path.empty()) throw UsageError("give either an input file or --wkt, not both");
   if (!m_wkt.empty()) return io::ReadDocumentText(m_wkt, "--wkt", format.value_or(io::Format::Wkt));

@@ -13,10 +13,13 @@ namespace fpgeom::tool {
 class InputOptions {
  public:
   void AddTo(CLI::App& command);
-  // Throws UsageError or io::ReadError.
+  // Throws UsageError or io::ReadError. Notes of what reading dropped go
+  // to standard error.
   io::Document Load() const;
 
  private:
+  io::Document Read() const;
+
   std::string m_path;
   std::string m_wkt;
   std::string m_format;

@@ -1,5 +1,7 @@
 #include "OutputOptions.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "ToolErrors.h"
@@ -28,6 +30,7 @@ std::optional<io::Format> OutputOptions::NamedFormat() const {
 
 io::Format OutputOptions::OutputFormat() const {
   if (const auto named = NamedFormat()) return *named;
+  if (OutputIsStandardOutput()) return io::Format::Wkt;
   const auto byExtension = io::FormatFromExtension(m_output);
   if (!byExtension) {
     throw UsageError("cannot tell the format of '" + m_output +
@@ -37,8 +40,15 @@ io::Format OutputOptions::OutputFormat() const {
 }
 
 void OutputOptions::Emit(Report report, const io::Document* result) const {
+  if (result != nullptr && OutputIsStandardOutput()) {
+    RefuseBinaryOnTerminal(OutputFormat());
+    WriteOutput(m_output, io::EncodeDocument(*result, OutputFormat(), "standard output"));
+    report.data["output"] = m_output;
+    Print(report, std::cerr);
+    return;
+  }
   if (result != nullptr && HasOutputPath()) {
-    io::WriteFileAtomically(m_output, io::EncodeDocument(*result, OutputFormat(), m_output));
+    WriteOutput(m_output, io::EncodeDocument(*result, OutputFormat(), m_output));
     report.Line("wrote " + m_output);
     report.data["output"] = m_output;
   } else if (result != nullptr && m_json) {
@@ -49,11 +59,27 @@ void OutputOptions::Emit(Report report, const io::Document* result) const {
   Print(report);
 }
 
-void OutputOptions::Print(const Report& report) const {
+void OutputOptions::Print(const Report& report) const { Print(report, std::cout); }
+
+void OutputOptions::Print(const Report& report, std::ostream& stream) const {
   if (m_json) {
-    std::cout << report.data.dump(2) << '\n';
+    stream << report.data.dump(2) << '\n';
   } else {
-    std::cout << report.text;
+    stream << report.text;
+  }
+}
+
+void RefuseBinaryOnTerminal(io::Format format) {
+  if (format == io::Format::Archive && ::isatty(STDOUT_FILENO) != 0) {
+    throw UsageError("an archive is binary: write it to a file with -o FILE.fpgeom, or into a pipe");
+  }
+}
+
+void WriteOutput(const std::string& path, const std::string& bytes) {
+  if (path == "-") {
+    std::cout << bytes;
+  } else {
+    io::WriteOutputFile(path, bytes);
   }
 }
 

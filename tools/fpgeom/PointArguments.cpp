@@ -12,7 +12,7 @@ namespace {
 // Exactly count finite numbers separated by commas, or nothing.
 bool ParseNumbers(const std::string& text, std::size_t count, std::vector<double>& numbers) {
   std::size_t start = 0;
-  while (numbers.size() < count) {
+  for (;;) {
     const std::size_t comma = text.find(',', start);
     const std::string field = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
     char* end = nullptr;
@@ -20,10 +20,10 @@ bool ParseNumbers(const std::string& text, std::size_t count, std::vector<double
     const double value = std::strtod(field.c_str(), &end);
     if (field.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value)) return false;
     numbers.push_back(value);
-    if (comma == std::string::npos) break;
+    if (comma == std::string::npos) return numbers.size() == count;
+    if (numbers.size() == count) return false;  // more fields than numbers wanted
     start = comma + 1;
   }
-  return numbers.size() == count && text.find(',', start) == std::string::npos;
 }
 
 std::vector<double> Numbers(const std::string& option, const std::string& text, std::size_t count,

@@ -1,3 +1,4 @@
+#include <iostream>
 #include <memory>
 
 #include "Commands.h"
@@ -6,7 +7,6 @@
 #include "PointArguments.h"
 #include "SceneBuilding.h"
 #include "ToolErrors.h"
-#include "fpgeom/io/AtomicFile.h"
 
 namespace fpgeom::tool {
 namespace {
@@ -32,12 +32,13 @@ int RunRender(const RenderOptions& options) {
   overlays.probes.insert(overlays.probes.end(), document.points.begin(), document.points.end());
   std::vector<GaveUpRing> gaveUp;
   const io::SvgScene scene = BuildScene(options.title, document.rings, overlays, &gaveUp);
-  io::WriteFileAtomically(options.svgPath, io::WriteSvg(scene));
+  WriteOutput(options.svgPath, io::WriteSvg(scene));
   Report report;
   report.Line("wrote " + options.svgPath + ": " + SceneText(scene, gaveUp));
   report.data = SceneJson(scene, gaveUp);
   report.data["output"] = options.svgPath;
-  options.output.Print(report);
+  // With -o - the picture has standard output to itself.
+  options.output.Print(report, options.svgPath == "-" ? std::cerr : std::cout);
   return kExitSuccess;
 }
 
@@ -50,7 +51,8 @@ Command AddRenderCommand(CLI::App& tool) {
   command->add_option("-o,--output", options->svgPath, "The SVG file to write")->required();
   command->add_option("--clip", options->clip, "Draw the clipping rectangle L,B,R,T");
   command->add_flag("--breakdown", options->loops, "Draw the loops of rings that meet themselves");
-  command->add_option("--probe", options->probes, "A probe point X,Y, coloured inside/outside (repeatable)");
+  command->add_option("--probe", options->probes, "A probe point X,Y, coloured inside/outside (repeatable)")
+      ->allow_extra_args(false);
   command->add_flag("--topology", options->topology, "Draw the shared vertices and edges");
   command->add_option("--title", options->title, "The picture's title")->capture_default_str();
   options->output.AddJsonFlag(*command);

@@ -2,6 +2,9 @@
 // map of rings (and probe points) as WKT, GeoJSON or an fpgeom archive,
 // reports on it as text or JSON, and may write a resulting map or picture.
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -11,6 +14,7 @@
 
 #include "Commands.h"
 #include "ToolErrors.h"
+#include "fpgeom/Version.h"
 
 namespace {
 
@@ -30,14 +34,26 @@ std::string SubcommandNames(const std::vector<Command>& commands) {
   return names;
 }
 
+// Standard output is buffered: a full disk or a closed pipe shows only when
+// the buffer goes out, so it is flushed and checked before the exit code
+// is final.
+int Flushed(int code, const std::string& who) {
+  std::cout.flush();
+  if (std::fflush(stdout) == 0 && !std::cout.fail() && std::ferror(stdout) == 0) return code;
+  const int error = errno;
+  std::cerr << who << ": cannot write to standard output: " << std::strerror(error) << '\n';
+  return fpgeom::tool::kExitBadInput;
+}
+
 int Run(const Command& command) {
+  const std::string who = "fpgeom " + command.app->get_name();
   try {
-    return command.run();
+    return Flushed(command.run(), who);
   } catch (const std::runtime_error& error) {
     // UsageError, io::ReadError and io::WriteError: bad usage or input.
-    std::cerr << "fpgeom " << command.app->get_name() << ": " << error.what() << '\n';
+    std::cerr << who << ": " << error.what() << '\n';
   }
-  return fpgeom::tool::kExitBadInput;
+  return Flushed(fpgeom::tool::kExitBadInput, who);
 }
 
 }  // namespace
@@ -45,7 +61,11 @@ int Run(const Command& command) {
 int main(int argc, char** argv) {
   CLI::App tool("fpgeom: two-dimensional geometry of rings, regions and shared topologies", "fpgeom");
   tool.require_subcommand(1);
-  tool.footer("Exit codes: 0 success, 1 a refused edit or a ring cleaned below 3 points, 2 bad usage or input.");
+  tool.set_version_flag("--version", std::string("fpgeom ") + FPGEOM_VERSION_STRING,
+                        "Print the version of fpgeom and exit");
+  tool.footer(
+      "Input: WKT, GeoJSON or fpgeom archive (fpgeom SUBCOMMAND --help says which geometries).\n"
+      "Exit codes: 0 success, 1 a refused edit or a ring cleaned below 3 points, 2 bad usage or input.");
   const std::vector<Command> commands = {
       fpgeom::tool::AddInfoCommand(tool),      fpgeom::tool::AddContainsCommand(tool),
       fpgeom::tool::AddCleanCommand(tool),     fpgeom::tool::AddClipCommand(tool),
@@ -60,7 +80,9 @@ int main(int argc, char** argv) {
   try {
     tool.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {
-    return tool.exit(help);
+    return Flushed(tool.exit(help), "fpgeom");
+  } catch (const CLI::CallForVersion& version) {
+    return Flushed(tool.exit(version), "fpgeom");
   } catch (const CLI::ParseError& error) {
     tool.exit(error);
     return fpgeom::tool::kExitBadInput;

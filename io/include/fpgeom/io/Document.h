@@ -17,6 +17,9 @@ namespace fpgeom::io {
 struct Document {
   CFPPolyRgn rings;
   std::vector<CFPPoint> points;
+  // What reading left out (coordinates beyond x and y), one sentence each
+  // naming the source, for the user to be told.
+  std::vector<std::string> notes;
 };
 
 enum class Format { Wkt, GeoJson, Archive };

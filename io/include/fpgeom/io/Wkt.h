@@ -1,8 +1,12 @@
-// Well-known text. A document is a sequence of POLYGON, MULTIPOLYGON, POINT
-// and MULTIPOINT geometries; every ring becomes one polygon, its repeated
-// closing point dropped, and every point joins the document's points.
-// Writing gives one POLYGON or MULTIPOLYGON line for the rings (each ring a
-// polygon of its own, closed again) and one MULTIPOINT line for the points.
+// Well-known text. A document is a sequence of geometries: POINT,
+// LINESTRING, POLYGON, MULTIPOINT, MULTILINESTRING, MULTIPOLYGON and
+// GEOMETRYCOLLECTION, each possibly EMPTY. Every ring becomes one polygon,
+// its repeated closing point dropped; a LINESTRING is a ring and must close
+// on itself; every point joins the document's points. Z and M values are
+// dropped, and the document notes it. Writing gives one POLYGON or
+// MULTIPOLYGON line for the rings (each ring a polygon of its own, closed
+// again), one MULTIPOINT line for the points, and GEOMETRYCOLLECTION EMPTY
+// for a document with neither.
 #pragma once
 
 #include <string>
@@ -11,8 +15,8 @@
 
 namespace fpgeom::io {
 
-// Throws ReadError naming source, the geometry's line and column, and what
-// the parser expected.
+// Throws ReadError naming source, the line and column of the offending
+// token, and what was expected there.
 Document ReadWkt(const std::string& text, const std::string& source);
 std::string WriteWkt(const Document& document);
 

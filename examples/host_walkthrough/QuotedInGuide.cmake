@@ -1,0 +1,22 @@
+# Fails unless the guide quotes SOURCE whole, between the lines
+# "<!-- quote: examples/host_walkthrough/main.cpp -->" and "<!-- end quote -->"
+# around a ```cpp fence, so that the guide and the example cannot drift apart.
+file(READ "${SOURCE}" source)
+file(READ "${GUIDE}" guide)
+set(begin "<!-- quote: examples/host_walkthrough/main.cpp -->\n```cpp\n")
+set(end "```\n<!-- end quote -->")
+string(FIND "${guide}" "${begin}" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "${GUIDE} has no quote of ${SOURCE}")
+endif()
+string(LENGTH "${begin}" length)
+math(EXPR at "${at} + ${length}")
+string(SUBSTRING "${guide}" ${at} -1 rest)
+string(FIND "${rest}" "${end}" stop)
+if(stop EQUAL -1)
+  message(FATAL_ERROR "${GUIDE}: the quote of ${SOURCE} is not closed")
+endif()
+string(SUBSTRING "${rest}" 0 ${stop} quoted)
+if(NOT quoted STREQUAL source)
+  message(FATAL_ERROR "${GUIDE} quotes an older ${SOURCE}: copy the file into the guide again")
+endif()

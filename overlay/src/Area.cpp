@@ -24,18 +24,19 @@ namespace fpgeom::overlay_detail {
 namespace {
 
 bool IsInteriorWhole(const Ring& ring) { return ring.size() >= 3; }
+bool IsInteriorWhole(const StoredRing& ring) { return ring.distinct >= 3; }
 
 // The region as outer rings with their holes when it is one in that order
 // and valid; null otherwise.
-Geometry TryAsGiven(const GeosContext& context, const std::vector<Ring>& rings) {
+Geometry TryAsGiven(const GeosContext& context, const std::vector<StoredRing>& rings) {
   std::vector<Geometry> polygons;
   std::size_t k = 0;
   while (k < rings.size()) {
-    if (!IsInteriorWhole(rings[k]) || !(ClockwiseArea2(rings[k]) > 0)) return nullptr;
+    if (!IsInteriorWhole(rings[k]) || !(rings[k].clockwiseArea2 > 0)) return nullptr;
     Geometry shell = MakeLinearRing(context, rings[k]);
     std::vector<Geometry> holes;
-    for (++k; k < rings.size() && !(ClockwiseArea2(rings[k]) > 0); ++k) {
-      if (!IsInteriorWhole(rings[k]) || !(ClockwiseArea2(rings[k]) < 0)) return nullptr;
+    for (++k; k < rings.size() && !(rings[k].clockwiseArea2 > 0); ++k) {
+      if (!IsInteriorWhole(rings[k]) || !(rings[k].clockwiseArea2 < 0)) return nullptr;
       holes.push_back(MakeLinearRing(context, rings[k]));
     }
     std::vector<GEOSGeometry*> rawHoles;
@@ -47,13 +48,19 @@ Geometry TryAsGiven(const GeosContext& context, const std::vector<Ring>& rings) 
     for (Geometry& hole : holes) static_cast<void>(hole.release());
     polygons.push_back(Geometry(polygon, GeometryDeleter{context.get()}));
   }
-  Geometry area = MakeCollection(context, GEOS_MULTIPOLYGON, std::move(polygons));
+  // One polygon goes as itself: the engine's overlay takes a slower road for
+  // a collection, even of one.
+  Geometry area = polygons.size() == 1 ? std::move(polygons.front())
+                                       : MakeCollection(context, GEOS_MULTIPOLYGON, std::move(polygons));
   const char valid = GEOSisValid_r(context.get(), area.get());
   if (valid == 2) context.Fail("checking a region");
   return valid == 1 ? std::move(area) : nullptr;
 }
 
-Geometry FromLinework(const GeosContext& context, const std::vector<Ring>& rings, FillRule rule) {
+Geometry FromLinework(const GeosContext& context, const std::vector<StoredRing>& stored, FillRule rule) {
+  std::vector<Ring> rings;
+  rings.reserve(stored.size());
+  for (const StoredRing& ring : stored) rings.push_back(ToRing(ring));
   std::vector<Geometry> lines;
   for (const Ring& ring : rings) {
     if (IsInteriorWhole(ring)) lines.push_back(MakeClosedLine(context, ring));
@@ -148,7 +155,7 @@ long WindingIndex::Winding(double x, double y) const {
   return winding;
 }
 
-Geometry BuildArea(const GeosContext& context, const std::vector<Ring>& rings, FillRule rule) {
+Geometry BuildArea(const GeosContext& context, const std::vector<StoredRing>& rings, FillRule rule) {
   if (rings.empty()) return MakeEmptyArea(context);
   if (Geometry area = TryAsGiven(context, rings)) return area;
   return FromLinework(context, rings, rule);

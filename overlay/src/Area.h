@@ -10,7 +10,7 @@
 
 namespace fpgeom::overlay_detail {
 
-Geometry BuildArea(const GeosContext& context, const std::vector<Ring>& rings, FillRule rule);
+Geometry BuildArea(const GeosContext& context, const std::vector<StoredRing>& rings, FillRule rule);
 
 // The winding number of the rings around a point (counter-clockwise
 // positive), found through horizontal bands so that many queries stay cheap.

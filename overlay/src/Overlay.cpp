@@ -11,7 +11,7 @@ namespace fpgeom {
 namespace {
 
 using overlay_detail::BuildArea;
-using overlay_detail::ExtractRings;
+using overlay_detail::ReadRings;
 using overlay_detail::GeosContext;
 using overlay_detail::Geometry;
 using overlay_detail::Own;
@@ -21,8 +21,8 @@ using Operation = GEOSGeometry* (*)(GEOSContextHandle_t, const GEOSGeometry*, co
 
 CFPPolyRgn Combine(const CFPPolyRgn& a, const CFPPolyRgn& b, FillRule rule, Operation operation, const char* what) {
   // Both regions are read (and checked) before the engine starts.
-  const auto ringsA = ExtractRings(a);
-  const auto ringsB = ExtractRings(b);
+  const auto ringsA = ReadRings(a);
+  const auto ringsB = ReadRings(b);
   const GeosContext context;
   const Geometry areaA = BuildArea(context, ringsA, rule);
   const Geometry areaB = BuildArea(context, ringsB, rule);
@@ -33,7 +33,7 @@ CFPPolyRgn Combine(const CFPPolyRgn& a, const CFPPolyRgn& b, FillRule rule, Oper
 }  // namespace
 
 CFPPolyRgn Normalize(const CFPPolyRgn& region, FillRule rule) {
-  const auto rings = ExtractRings(region);
+  const auto rings = ReadRings(region);
   const GeosContext context;
   const Geometry area = BuildArea(context, rings, rule);
   return ToRegion(context, area.get());
@@ -56,7 +56,7 @@ CFPPolyRgn SymmetricDifference(const CFPPolyRgn& a, const CFPPolyRgn& b, FillRul
 }
 
 int AreaContains(const CFPPolyRgn& region, const CFPPoint& pt, FillRule rule) {
-  const auto rings = ExtractRings(region);
+  const auto rings = ReadRings(region);
   if (!std::isfinite(pt.x) || !std::isfinite(pt.y)) throw CInvalidArgException("overlay: non-finite point");
   const GeosContext context;
   const Geometry area = BuildArea(context, rings, rule);

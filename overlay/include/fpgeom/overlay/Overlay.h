@@ -10,7 +10,7 @@
 //
 // Non-finite coordinates raise CInvalidArgException. The functions keep no
 // state between calls and may run on several threads at once, each on its own
-// regions (walking a region moves its cursors, which end at the end).
+// regions; reading a region moves none of its cursors.
 #pragma once
 
 #include "fpgeom/frame/Export.h"

@@ -44,3 +44,27 @@ run("${CXX_COMPILER}" -Wall -Wextra -Wpedantic -Werror "${CONSUMER_DIR}/main.cpp
 set(ENV{LD_LIBRARY_PATH} "${libdir}")
 run("${cmake_consumer}/consumer")
 run("${pkg_config_consumer}")
+
+# The overlay library, when it was built: its own target in the same CMake
+# package, and its own pkg-config file.
+if(EXISTS "${libdir}/pkgconfig/fpgeom-overlay.pc")
+  set(overlay_dir "${CONSUMER_DIR}/../overlay-consumer")
+  set(cmake_overlay_consumer "${WORK_DIR}/cmake-overlay-consumer")
+  run("${CMAKE_COMMAND}" -S "${overlay_dir}" -B "${cmake_overlay_consumer}" -G "${GENERATOR}"
+      "-DCMAKE_MAKE_PROGRAM=${MAKE_PROGRAM}"
+      "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}"
+      "-DCMAKE_PREFIX_PATH=${prefix}"
+      -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF
+      -DCMAKE_FIND_USE_SYSTEM_ENVIRONMENT_PATH=OFF
+      -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+  run("${CMAKE_COMMAND}" --build "${cmake_overlay_consumer}")
+  execute_process(COMMAND "${PKG_CONFIG}" --cflags --libs fpgeom-overlay
+                  OUTPUT_VARIABLE overlay_flags OUTPUT_STRIP_TRAILING_WHITESPACE
+                  COMMAND_ERROR_IS_FATAL ANY)
+  separate_arguments(overlay_flags UNIX_COMMAND "${overlay_flags}")
+  set(pkg_config_overlay_consumer "${WORK_DIR}/pkg-config-overlay-consumer")
+  run("${CXX_COMPILER}" -Wall -Wextra -Wpedantic -Werror "${overlay_dir}/main.cpp" ${overlay_flags}
+      -o "${pkg_config_overlay_consumer}")
+  run("${cmake_overlay_consumer}/overlay_consumer")
+  run("${pkg_config_overlay_consumer}")
+endif()

@@ -1,5 +1,5 @@
-// Two overlapping unit squares (CFPRect takes left, right, bottom, top) through the installed overlay library: the union
-// must cover 1.75 square units.
+// Two overlapping unit squares (CFPRect takes left, right, bottom, top)
+// through the installed overlay library: the union must cover 1.75.
 #include <fpgeom/overlay.h>
 
 #include <iostream>

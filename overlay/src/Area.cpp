@@ -120,12 +120,20 @@ WindingIndex::WindingIndex(const std::vector<Ring>& rings) {
   }
   if (m_edges.empty()) return;
   // About as many bands as the square root of the edges: few edges per band
-  // for maps of many small rings, little memory for long edges.
-  const std::size_t bands = std::max<std::size_t>(1, static_cast<std::size_t>(std::sqrt(double(m_edges.size()))));
+  // for maps of many small rings. Where long edges would fill too many bands
+  // (rings through far-apart points), fewer and taller bands keep the index
+  // within a few entries an edge.
   m_bottom = bottom;
-  m_bandHeight = (top - bottom) / static_cast<double>(bands);
-  if (!(m_bandHeight > 0) || !std::isfinite(m_bandHeight)) m_bandHeight = 1.0;
-  m_bands.resize(bands);
+  std::size_t bands = std::max<std::size_t>(1, static_cast<std::size_t>(std::sqrt(double(m_edges.size()))));
+  for (;;) {
+    m_bands.assign(bands, {});
+    m_bandHeight = (top - bottom) / static_cast<double>(bands);
+    if (!(m_bandHeight > 0) || !std::isfinite(m_bandHeight)) m_bandHeight = 1.0;
+    std::size_t entries = 0;
+    for (const Edge& edge : m_edges) entries += BandOf(std::max(edge.ay, edge.by)) - BandOf(std::min(edge.ay, edge.by)) + 1;
+    if (bands == 1 || entries <= 16 * m_edges.size()) break;
+    bands /= 2;
+  }
   for (std::size_t e = 0; e < m_edges.size(); ++e) {
     const Edge& edge = m_edges[e];
     const std::size_t first = BandOf(std::min(edge.ay, edge.by));

@@ -19,15 +19,18 @@ run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}")
 # Only the fresh prefix may satisfy find_package, never an fpgeom installed on
 # the machine or recorded in a package registry; the tools are handed over
 # because the system paths are not searched.
+function(build_consumer source binary)
+  run("${CMAKE_COMMAND}" -S "${source}" -B "${binary}" -G "${GENERATOR}"
+      "-DCMAKE_MAKE_PROGRAM=${MAKE_PROGRAM}"
+      "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}"
+      "-DCMAKE_PREFIX_PATH=${prefix}"
+      -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF
+      -DCMAKE_FIND_USE_SYSTEM_ENVIRONMENT_PATH=OFF
+      -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+  run("${CMAKE_COMMAND}" --build "${binary}")
+endfunction()
 set(cmake_consumer "${WORK_DIR}/cmake-consumer")
-run("${CMAKE_COMMAND}" -S "${CONSUMER_DIR}" -B "${cmake_consumer}" -G "${GENERATOR}"
-    "-DCMAKE_MAKE_PROGRAM=${MAKE_PROGRAM}"
-    "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}"
-    "-DCMAKE_PREFIX_PATH=${prefix}"
-    -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF
-    -DCMAKE_FIND_USE_SYSTEM_ENVIRONMENT_PATH=OFF
-    -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
-run("${CMAKE_COMMAND}" --build "${cmake_consumer}")
+build_consumer("${CONSUMER_DIR}" "${cmake_consumer}")
 
 # PKG_CONFIG_LIBDIR replaces the default search path for the same reason.
 set(ENV{PKG_CONFIG_LIBDIR} "${libdir}/pkgconfig")
@@ -47,3 +50,20 @@ if(EXISTS "${cmake_consumer}/io_consumer")
   run("${cmake_consumer}/io_consumer")
 endif()
 run("${pkg_config_consumer}")
+
+# The overlay library, when it was built: its own target in the same CMake
+# package, and its own pkg-config file.
+if(EXISTS "${libdir}/pkgconfig/fpgeom-overlay.pc")
+  set(overlay_dir "${CONSUMER_DIR}/../overlay-consumer")
+  set(cmake_overlay_consumer "${WORK_DIR}/cmake-overlay-consumer")
+  build_consumer("${overlay_dir}" "${cmake_overlay_consumer}")
+  execute_process(COMMAND "${PKG_CONFIG}" --cflags --libs fpgeom-overlay
+                  OUTPUT_VARIABLE overlay_flags OUTPUT_STRIP_TRAILING_WHITESPACE
+                  COMMAND_ERROR_IS_FATAL ANY)
+  separate_arguments(overlay_flags UNIX_COMMAND "${overlay_flags}")
+  set(pkg_config_overlay_consumer "${WORK_DIR}/pkg-config-overlay-consumer")
+  run("${CXX_COMPILER}" -Wall -Wextra -Wpedantic -Werror "${overlay_dir}/main.cpp" ${overlay_flags}
+      -o "${pkg_config_overlay_consumer}")
+  run("${cmake_overlay_consumer}/overlay_consumer")
+  run("${pkg_config_overlay_consumer}")
+endif()

@@ -233,6 +233,23 @@ TABLE
     expect_no_file missing
     expect_no_temporaries .
     ;;
+  overlay)
+    # A frame (an RFC 7946 polygon with a hole, outer ring counter-clockwise)
+    # and a square across its corner.
+    echo '{"type":"Polygon","coordinates":[[[0,0],[10,0],[10,10],[0,10],[0,0]],[[2,2],[2,8],[8,8],[8,2],[2,2]]]}' >frame.geojson
+    echo 'POLYGON((5 5,5 15,15 15,15 5,5 5))' >square.wkt
+    run overlay union frame.geojson square.wkt; expect_rc 0
+    expect_out "union under the evenodd rule: 1 outer rings, 1 holes, area 148"
+    expect_out "POLYGON(("
+    run overlay intersection frame.geojson square.wkt --fill nonzero -o both.geojson; expect_rc 0
+    expect_out "1 outer rings, 0 holes, area 16"
+    run overlay xor square.wkt frame.geojson -o xor.wkt; expect_rc 0; expect_out "area 132"
+    run info xor.wkt; expect_rc 0; expect_out "rings"
+    run overlay difference square.wkt square.wkt --json; expect_rc 0; expect_out '"area": 0.0'
+    run overlay merge frame.geojson square.wkt; expect_rc 2; expect_err "union, intersection, difference or xor"
+    run overlay union frame.geojson square.wkt --fill odd; expect_rc 2; expect_err "--fill expects evenodd or nonzero"
+    run overlay union frame.geojson missing.wkt -o never.wkt; expect_rc 2; expect_no_file never.wkt
+    ;;
   *)
     fail "unknown case"
     ;;

@@ -23,5 +23,8 @@ Command AddConvertCommand(CLI::App& tool);
 Command AddRenderCommand(CLI::App& tool);
 Command AddTopoCommand(CLI::App& tool);
 Command AddDemoCommand(CLI::App& tool);
+#ifdef FPGEOM_TOOL_WITH_OVERLAY
+Command AddOverlayCommand(CLI::App& tool);
+#endif
 
 }  // namespace fpgeom::tool

@@ -66,12 +66,15 @@ int main(int argc, char** argv) {
   tool.footer(
       "Input: WKT, GeoJSON or fpgeom archive (fpgeom SUBCOMMAND --help says which geometries).\n"
       "Exit codes: 0 success, 1 a refused edit or a ring cleaned below 3 points, 2 bad usage or input.");
-  const std::vector<Command> commands = {
+  std::vector<Command> commands = {
       fpgeom::tool::AddInfoCommand(tool),      fpgeom::tool::AddContainsCommand(tool),
       fpgeom::tool::AddCleanCommand(tool),     fpgeom::tool::AddClipCommand(tool),
       fpgeom::tool::AddBreakdownCommand(tool), fpgeom::tool::AddConvertCommand(tool),
       fpgeom::tool::AddRenderCommand(tool),    fpgeom::tool::AddTopoCommand(tool),
       fpgeom::tool::AddDemoCommand(tool)};
+#ifdef FPGEOM_TOOL_WITH_OVERLAY
+  commands.push_back(fpgeom::tool::AddOverlayCommand(tool));
+#endif
   if (IsUnknownSubcommand(argc, argv, commands)) {
     std::cerr << "fpgeom: unknown subcommand '" << argv[1] << "'; the subcommands are " << SubcommandNames(commands)
               << " (see fpgeom --help)\n";

@@ -1,3 +1,4 @@
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,7 +9,6 @@
 #include "ToolErrors.h"
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/io/AreaFiles.h"
-#include "fpgeom/io/AtomicFile.h"
 #include "fpgeom/io/DocumentFiles.h"
 #include "fpgeom/overlay/Overlay.h"
 
@@ -81,9 +81,14 @@ int RunOverlay(const OverlayOptions& options) {
     const std::string bytes = format == io::Format::Wkt       ? io::WriteWktAreas(result)
                               : format == io::Format::GeoJson ? io::WriteGeoJsonAreas(result)
                                                               : io::EncodeDocument(result, format, output.OutputPath());
-    io::WriteFileAtomically(output.OutputPath(), bytes);
+    WriteOutput(output.OutputPath(), bytes);
     report.Line("wrote " + output.OutputPath());
     report.data["output"] = output.OutputPath();
+    // With -o - the geometry has standard output to itself.
+    if (output.OutputIsStandardOutput()) {
+      output.Print(report, std::cerr);
+      return kExitSuccess;
+    }
   } else if (output.Json()) {
     report.data["result"] = nlohmann::json::parse(io::WriteGeoJsonAreas(result));
   } else {

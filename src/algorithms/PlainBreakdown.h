@@ -5,14 +5,12 @@
 #include <memory>
 #include <vector>
 
-#include "fpgeom/frame/Export.h"
-
 class CFPPolygon;
 
 namespace fpgeom::detail {
 
 // The loops as BreakdownLoops gives them, always by both phases of the plain
 // algorithm, with the same effect on the polygon's cursor.
-FPGEOM_API std::vector<std::unique_ptr<CFPPolygon>> PlainBreakdownLoops(const CFPPolygon& polygon);
+std::vector<std::unique_ptr<CFPPolygon>> PlainBreakdownLoops(const CFPPolygon& polygon);
 
 }  // namespace fpgeom::detail

@@ -10,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-#include "fpgeom/frame/Export.h"
 #include "fpgeom/frame/List.h"
 #include "fpgeom/values/FPPoint.h"
 
@@ -37,9 +36,9 @@ inline bool operator<(const EdgePair& first, const EdgePair& second) {
 // once. Nothing when the screen declines the ring: non-finite or huge
 // coordinates, all points at one place, or more candidate pairs than testing
 // all pairs would cost. Touches no cursor.
-FPGEOM_API std::optional<std::vector<EdgePair>> MeetingEdgePairs(const PointRing& ring);
+std::optional<std::vector<EdgePair>> MeetingEdgePairs(const PointRing& ring);
 
 // True only when the screen finds that no two non-adjacent edges meet.
-FPGEOM_API bool MeetsItselfNowhere(const PointRing& ring);
+bool MeetsItselfNowhere(const PointRing& ring);
 
 }  // namespace fpgeom::detail

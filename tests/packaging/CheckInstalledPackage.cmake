@@ -43,4 +43,7 @@ run("${CXX_COMPILER}" -Wall -Wextra -Wpedantic -Werror "${CONSUMER_DIR}/main.cpp
 # built by hand finds it through the loader's search path.
 set(ENV{LD_LIBRARY_PATH} "${libdir}")
 run("${cmake_consumer}/consumer")
+if(EXISTS "${cmake_consumer}/io_consumer")
+  run("${cmake_consumer}/io_consumer")
+endif()
 run("${pkg_config_consumer}")

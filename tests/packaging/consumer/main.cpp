@@ -4,6 +4,12 @@
 
 #include <iostream>
 
+// The standard the host chose must be the one in force: fpgeom's flags must
+// not impose their own.
+#ifdef FPGEOM_HOST_CXX
+static_assert(__cplusplus == FPGEOM_HOST_CXX, "the host's C++ standard was overridden");
+#endif
+
 namespace {
 
 int failures = 0;

@@ -1,0 +1,16 @@
+// A host program of the installed I/O module: it reads a ring from WKT and
+// writes it back, and exits non-zero when the text differs.
+#include <fpgeom/io/Wkt.h>
+
+#include <iostream>
+
+int main() {
+  const std::string text = "POLYGON ((0 0, 4 0, 4 3, 0 0))";
+  const std::string written = fpgeom::io::WriteWkt(fpgeom::io::ReadWkt(text, "host"));
+  if (written.rfind(text, 0) != 0) {
+    std::cerr << "mismatch: WKT round trip gave " << written << '\n';
+    return 1;
+  }
+  std::cout << "installed fpgeom_io works\n";
+  return 0;
+}

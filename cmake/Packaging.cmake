@@ -55,6 +55,14 @@ foreach(component runtime development tools python)
   if(NOT component STREQUAL "runtime")
     set(CPACK_COMPONENT_${upper}_DEPENDS runtime)
   endif()
+  # dpkg-shlibdeps finds the shared libraries a package needs; anything else
+  # (an interpreter, a Python package) a module names from its own folder with
+  #   set_property(GLOBAL APPEND PROPERTY FPGEOM_DEB_DEPENDS_<component> "<package>")
+  get_property(depends GLOBAL PROPERTY FPGEOM_DEB_DEPENDS_${component})
+  if(component STREQUAL "python")
+    list(PREPEND depends python3)
+  endif()
+  list(JOIN depends ", " CPACK_DEBIAN_${upper}_PACKAGE_DEPENDS)
 
   # Every Debian package carries its copyright and a changelog.
   set(docs ${PROJECT_BINARY_DIR}/debian-docs/${package})

@@ -8,17 +8,17 @@ set(FPGEOM_DEB_RELEASE 1)
 set(FPGEOM_DEB_PACKAGE_runtime libfpgeom${PROJECT_VERSION_MAJOR})
 set(FPGEOM_DEB_SECTION_runtime libs)
 set(FPGEOM_DEB_SUMMARY_runtime "two-dimensional double-precision geometry library")
-set(FPGEOM_DEB_DETAILS_runtime "fpgeom offers points, rectangles, segments and polygons with a cursor, clean-up,
-self-intersection breakdown, rectangle clipping, regions, binary archives and a
-shared topology, computed bit for bit reproducibly.
+set(FPGEOM_DEB_DETAILS_runtime "fpgeom offers points, rectangles, segments and polygons with a cursor,
+clean-up, self-intersection breakdown, rectangle clipping, regions, binary
+archives and a shared topology, computed bit for bit reproducibly.
 This package holds the shared library.")
 
 set(FPGEOM_DEB_PACKAGE_development libfpgeom-dev)
 set(FPGEOM_DEB_SECTION_development libdevel)
 set(FPGEOM_DEB_SUMMARY_development "two-dimensional double-precision geometry library - development files")
-set(FPGEOM_DEB_DETAILS_development "fpgeom offers points, rectangles, segments and polygons with a cursor, clean-up,
-self-intersection breakdown, rectangle clipping, regions, binary archives and a
-shared topology.
+set(FPGEOM_DEB_DETAILS_development "fpgeom offers points, rectangles, segments and polygons with a cursor,
+clean-up, self-intersection breakdown, rectangle clipping, regions, binary
+archives and a shared topology.
 This package holds the headers, the link library, the static libraries of the
 modules beside it, the CMake package (find_package(fpgeom)) and fpgeom.pc.")
 
@@ -97,9 +97,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${FPGEOM_DEB_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The tool and the modules link libfpgeom from this build tree; the package
+# dependency on it comes from the component dependencies below.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR})
 # The runtime package states which version of it satisfies a program linked
 # against libfpgeom.so.N (its shlibs file), and the others depend on it.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+# dpkg runs ldconfig once after installing or removing shared libraries.
+file(WRITE ${PROJECT_BINARY_DIR}/debian-docs/triggers "activate-noawait ldconfig\n")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/debian-docs/triggers)
 include(CPack)

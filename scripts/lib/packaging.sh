@@ -59,11 +59,16 @@ check_installed_packages() {
     $(pkg-config --cflags --libs fpgeom) -o "$work/pkg-config-consumer"
   "$work/pkg-config-consumer"
 
-  # Every program must have loaded the packaged library, not a build tree's.
-  local program
+  # Every program must load the packaged library, not a build tree's (/lib
+  # may be a link to /usr/lib).
+  local packaged program loaded
+  packaged="$(readlink -f "/usr/lib/$multiarch/libfpgeom.so.0")"
   for program in "$work/cmake/consumer" "$work/pkg-config-consumer" /usr/bin/fpgeom; do
-    ldd "$program" | grep -q " /usr/lib/$multiarch/libfpgeom.so.0 " ||
-      { echo "$program does not load /usr/lib/$multiarch/libfpgeom.so.0"; ldd "$program"; return 1; }
+    loaded="$(ldd "$program" | awk '$1 == "libfpgeom.so.0" { print $3 }')"
+    if [[ -z "$loaded" || "$(readlink -f "$loaded")" != "$packaged" ]]; then
+      echo "$program loads '$loaded', not the packaged $packaged"
+      return 1
+    fi
   done
 
   (cd "$work" && /usr/bin/fpgeom demo)

@@ -72,6 +72,10 @@ check_installed_packages() {
   done
 
   (cd "$work" && /usr/bin/fpgeom demo)
+  # The Python module, when it was built, imports from Debian's own folder.
+  if is_installed python3-fpgeom; then
+    (cd "$work" && /usr/bin/python3 -c 'import fpgeom; assert fpgeom.Polygon([(0, 0), (0, 1), (1, 1)]).area == 0.5')
+  fi
   zcat /usr/share/man/man1/fpgeom.1.gz | grep -q '^\.TH FPGEOM'
 }
 

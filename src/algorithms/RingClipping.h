@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "fpgeom/frame/Export.h"
 #include "fpgeom/values/FPPoint.h"
 #include "fpgeom/values/FPRect.h"
 
@@ -32,6 +31,6 @@ int ClipRingToRect(PointBuffer& ring, PointBuffer& scratch, const CFPRect& rect)
 
 // IntersectRect by passes over the polygon's own list, with the same result,
 // ring and cursor.
-FPGEOM_API int PlainIntersectRect(CFPPolygon& polygon, const CFPRect& rect);
+int PlainIntersectRect(CFPPolygon& polygon, const CFPRect& rect);
 
 }  // namespace fpgeom::detail

@@ -4,12 +4,11 @@
 // against. Both give the same bits and leave the cursor in the same place.
 #pragma once
 
-#include "fpgeom/frame/Export.h"
 #include "fpgeom/polygon/FPPolygon.h"
 
 namespace fpgeom::detail {
 
-struct FPGEOM_API PointLocation {
+struct PointLocation {
   static int PtInPolygon(const CFPPolygon& polygon, const CFPPoint& pt, bool screened);
   static double DistanceFromPoint(const CFPPolygon& polygon, const CFPPoint& pt, bool screened);
   // The crossing count on the ring itself, as for one loop.

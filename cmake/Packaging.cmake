@@ -97,9 +97,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${FPGEOM_DEB_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The tool and the modules link libfpgeom from this build tree; the package
-# dependency on it comes from the component dependencies below.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR})
+# The tool and the modules link libfpgeom and libfpgeom_overlay from this
+# build tree; the package dependency on them comes from the component
+# dependencies below.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/overlay)
 # The runtime package states which version of it satisfies a program linked
 # against libfpgeom.so.N (its shlibs file), and the others depend on it.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)

@@ -45,7 +45,7 @@ configure() {
 
 # The optimised build with debug information that the tests and the demo share.
 configure_release() {
-  configure build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  configure build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 }
 
 # build <build dir> [cmake --build arguments...]

@@ -10,9 +10,13 @@
 
 #include "support/AllocationCounter.h"
 #include "robustness/RobustnessSupport.h"
+#include "values/ArchiveRecord.h"
 
 namespace fpgeom::test {
 namespace {
+
+// The one builder of archive bytes that the archive tests share.
+using testing::ArchiveBytes;
 
 const Ring kTriangle = {{0, 0}, {0, 1}, {1, 0}};
 
@@ -26,13 +30,11 @@ TEST(HostileArchive, FailsWithItsCauseSoonAndSmallAndKeepsWhatWasReadBefore) {
     int cause;
     std::vector<Ring> kept;
   };
-  ArchiveBytes hugePolygon;
-  hugePolygon.Word(0xFFFF).Dword(4000000000u);
-  for (const auto& [x, y] : kTriangle) hugePolygon.Double(x).Double(y);
   // The name is really there, behind its length, and starts like a known one.
   const std::string longName = "CFPPolygon" + std::string(0xFFFF - 10, 'x');
   const Case cases[] = {
-      {"a polygon count of four billion ends at the last point", hugePolygon.bytes(), Into::Polygon,
+      {"a polygon count of four billion ends at the last point",
+       ArchiveBytes().Word(0xFFFF).Dword(4000000000u).Points(kTriangle).bytes(), Into::Polygon,
        CArchiveException::endOfFile, {kTriangle}},
       {"a region count of four billion keeps the polygon that follows",
        ArchiveBytes().Word(0xFFFF).Dword(4000000000u).NewClass(1, "CFPPolygon").PolygonRecord(kTriangle).bytes(),

@@ -1,8 +1,11 @@
-// Stores an object's own record (Serialize) or its whole object reference
-// (WriteObject) into memory and loads them back, to compare exact bytes.
+// Archive bytes written by hand, and objects stored into memory or loaded from
+// it, for the tests that compare exact bytes or feed the loader bad ones.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "fpgeom/frame/Archive.h"
@@ -10,33 +13,94 @@
 
 namespace fpgeom::testing {
 
+using Bytes = std::vector<BYTE>;
+
+// Built independently of the archive's own writing: little-endian integers,
+// doubles by their bits.
+class ArchiveBytes {
+ public:
+  ArchiveBytes& Le(std::uint64_t value, int size) {
+    for (int i = 0; i < size; ++i) m_bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
+    return *this;
+  }
+  ArchiveBytes& Word(std::uint64_t value) { return Le(value, 2); }
+  ArchiveBytes& Dword(std::uint64_t value) { return Le(value, 4); }
+  ArchiveBytes& Double(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return Le(bits, 8);
+  }
+  ArchiveBytes& NewClass(unsigned schema, const std::string& name) {
+    return Word(0xFFFF).Word(schema).Word(name.size()).Append(Bytes(name.begin(), name.end()));
+  }
+  // A polygon's own record: the count (below 0xFFFF here), then x and y of
+  // each point.
+  template <class Ring>
+  ArchiveBytes& PolygonRecord(const Ring& ring) {
+    return Word(ring.size()).Points(ring);
+  }
+  template <class Ring>
+  ArchiveBytes& Points(const Ring& ring) {
+    for (const auto& [x, y] : ring) Double(x).Double(y);
+    return *this;
+  }
+  ArchiveBytes& Append(const Bytes& bytes) {
+    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+    return *this;
+  }
+  Bytes bytes() const { return m_bytes; }
+
+ private:
+  Bytes m_bytes;
+};
+
 template <class Write>
-std::vector<BYTE> Stored(Write write) {
+Bytes Stored(Write write) {
   CMemFile file;
   CArchive archive(&file, CArchive::store);
   write(archive);
   archive.Close();
-  return std::vector<BYTE>(file.GetBuffer(), file.GetBuffer() + file.GetLength());
+  return Bytes(file.GetBuffer(), file.GetBuffer() + file.GetLength());
 }
 
-inline std::vector<BYTE> StoreRecord(CObject& object) {
+inline Bytes StoreRecord(CObject& object) {
   return Stored([&](CArchive& archive) { object.Serialize(archive); });
 }
 
-inline std::vector<BYTE> StoreObject(const CObject& object) {
+inline Bytes StoreObject(const CObject& object) {
   return Stored([&](CArchive& archive) { archive.WriteObject(&object); });
 }
 
-inline void LoadRecord(CObject& object, std::vector<BYTE> bytes) {
+inline void LoadRecord(CObject& object, Bytes bytes) {
   CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
   CArchive archive(&file, CArchive::load);
   object.Serialize(archive);
 }
 
-inline std::unique_ptr<CObject> LoadObject(std::vector<BYTE> bytes, const CRuntimeClass* requested) {
+inline std::unique_ptr<CObject> LoadObject(Bytes bytes, const CRuntimeClass* requested) {
   CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
   CArchive archive(&file, CArchive::load);
   return std::unique_ptr<CObject>(archive.ReadObject(requested));
+}
+
+// The cause of the archive exception the action throws, or none.
+template <class Action>
+int ArchiveCause(Action action) {
+  try {
+    action();
+  } catch (const CArchiveException& error) {
+    return error.m_cause;
+  }
+  return CArchiveException::none;
+}
+
+// Loads the bytes with read(archive): the cause of the archive exception it
+// throws, or none.
+template <class Read>
+int LoadingCause(Bytes bytes, Read read) {
+  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+  CArchive archive(&file, CArchive::load);
+  return ArchiveCause([&] { read(archive); });
 }
 
 }  // namespace fpgeom::testing

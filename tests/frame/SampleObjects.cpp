@@ -7,25 +7,20 @@ int SampleValue::s_live = 0;
 void SampleValue::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
     ar << m_value;
-  } else {
-    m_loadedSchema = ar.GetObjectSchema();
-    ar >> m_value;
+    return;
   }
+  m_loadedSchema = ar.GetObjectSchema();
+  ar >> m_value;
 }
 
 void SampleHolder::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar << m_child.get() << m_tag;
-  } else {
-    m_child.reset(ar.ReadObject(nullptr));
-    ar >> m_tag;
-  }
+  m_child.reset(ar.ReadObject(nullptr));
+  ar >> m_tag;
 }
 
 IMPLEMENT_SERIAL(SampleValue, CObject, 3)
 IMPLEMENT_SERIAL(SampleDerived, SampleValue, 1)
 IMPLEMENT_SERIAL(SampleHolder, CObject, 2)
 IMPLEMENT_DYNCREATE(SampleDynCreate, CObject)
-IMPLEMENT_DYNAMIC(SampleDynamic, CObject)
 
 }  // namespace fpgeom::test

@@ -30,7 +30,8 @@ class SampleDerived : public SampleValue {
   DECLARE_SERIAL(SampleDerived)
 };
 
-// Serializable with schema 2: owns one object, archived before a tag.
+// Serializable with schema 2, loaded only: owns one object, archived before a
+// tag.
 class SampleHolder : public CObject {
  public:
   void Serialize(CArchive& ar) override;
@@ -45,12 +46,6 @@ class SampleHolder : public CObject {
 class SampleDynCreate : public CObject {
  public:
   DECLARE_DYNCREATE(SampleDynCreate)
-};
-
-// Known only as a runtime class: neither creatable nor named.
-class SampleDynamic : public CObject {
- public:
-  DECLARE_DYNAMIC(SampleDynamic)
 };
 
 }  // namespace fpgeom::test

@@ -2,7 +2,9 @@
 // every edit and look-up is applied to both, each look-up answered again by
 // walking the record from the head, and the first disagreement (element or
 // cursor) goes to the caller's report once. Free of any test framework, so
-// that the differential test and the fuzz target share it.
+// that the differential test and the fuzz target share it. Also the lists'
+// contents in list order, read through their iteration (which leaves each
+// cursor at the end).
 #pragma once
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,7 +21,6 @@
 #include <vector>
 
 #include "fpgeom/fpgeom.h"
-#include "support/TopologyLists.h"
 
 namespace fpgeom::test {
 
@@ -46,13 +46,28 @@ inline std::string Format(const CFPPoint& point) { return "(" + Format(point.x) 
 
 inline std::string Where(const CVertex& vertex) { return "at " + Format(vertex.m_point); }
 inline std::string Where(const CEdge& edge) {
-  const CVertex* first = edge.m_pVertex1;
-  const CVertex* second = edge.m_pVertex2;
-  return "from " + Format(first->m_point) + " to " + Format(second->m_point);
+  return "from " + Format(edge.m_pVertex1->m_point) + " to " + Format(edge.m_pVertex2->m_point);
 }
 
-// One list as its walks see it: the entries in order and the entry the
-// cursor designates, null at the end.
+inline CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
+inline CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
+// Into a vector the caller keeps, so that repeated reads reuse its storage.
+template <class List, class Element>
+void ReadList(const List& list, std::vector<Element*>& elements) {
+  elements.clear();
+  for (list.BeginIteration(); !list.isIterationFinished();) elements.push_back(NextOf(list));
+}
+inline std::vector<CVertex*> VerticesOf(const CVertexList& list) {
+  std::vector<CVertex*> vertices;
+  ReadList(list, vertices);
+  return vertices;
+}
+inline std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
+  std::vector<CEdge*> edges;
+  ReadList(list, edges);
+  return edges;
+}
+
 // How AddVertex and AddEdge match what is listed.
 inline auto At(const CFPPoint& pt) {
   return [pt](const CVertex* vertex) {
@@ -67,6 +82,8 @@ inline auto Between(const CVertex* first, const CVertex* second) {
   };
 }
 
+// One list as its walks see it: the entries in order and the entry the
+// cursor designates, null at the end.
 template <class Element>
 struct WalkModel {
   std::vector<Element*> order;
@@ -154,7 +171,6 @@ class CheckedTopology {
     };
     return m_withNeighbours.count(vertex) == 0 && std::none_of(Edges().begin(), Edges().end(), endsThere);
   }
-  void KeepWithNeighbours(std::initializer_list<const CVertex*> vertices) { m_withNeighbours.insert(vertices); }
 
   // Only a cursor that designated the vertex moves, to the end.
   void DeleteVertex(CVertex* vertex) {
@@ -295,8 +311,6 @@ class CheckedTopology {
   static CEdge* CurrentOf(const CEdgeList& list) {
     return list.isIterationFinished() ? nullptr : list.GetCurrentEdge();
   }
-  static CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
-  static CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
 
   template <class Describe>
   void Begin(Describe&& describe) {

@@ -225,54 +225,11 @@ class CheckedTopology {
     CompareOrder("edge list", m_edgeWalk, m_listedEdges);
   }
 
-  // LinkPolygons on one polygon, against the walks: each point found from the
-  // head or else appended, then each side between two different vertices
-  // found or else appended; the ends become neighbours.
-  void Link(CFPPolygon* polygon) {
-    Begin([&] { return "LinkPolygons of a ring of " + std::to_string(polygon->getCount()) + " points"; });
-    std::vector<CFPPoint> points;
-    for (polygon->BeginIteration(DIR_FORWARD); polygon->isIterationFinished() == 0;) {
-      points.push_back(polygon->getNextNode());
-    }
-    LinkPolygons(&polygon, 1, m_vertices, m_edges);
-    const CVertex* vertexCursor = CurrentOf(m_vertices);
-    const CEdge* edgeCursor = CurrentOf(m_edges);
-    const std::vector<CVertex*> listedVertices = VerticesOf(m_vertices);
-    ReadList(m_edges, m_listedEdges);
-
-    std::vector<CVertex*> corners;
-    for (const CFPPoint& pt : points) {
-      CVertex* vertex = m_vertexWalk.FindFirst(At(pt));
-      if (vertex == nullptr) {
-        const std::size_t next = Vertices().size();
-        if (next >= listedVertices.size() || !SamePoint(listedVertices[next]->m_point, pt)) {
-          return Fail("vertex", "a new vertex at " + Format(pt), m_vertexWalk.Describe(nullptr));
-        }
-        vertex = listedVertices[next];
-        m_vertexWalk.order.push_back(vertex);
-      }
-      corners.push_back(vertex);
-      m_withNeighbours.insert(vertex);
-    }
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-      CVertex* first = corners[i];
-      CVertex* second = corners[(i + 1) % corners.size()];
-      if (first == second || m_edgeWalk.FindFirst(Between(first, second)) != nullptr) continue;
-      const std::size_t next = Edges().size();
-      CEdge* made = next < m_listedEdges.size() ? m_listedEdges[next] : nullptr;
-      if (made == nullptr || made->m_pVertex1 != first || made->m_pVertex2 != second) {
-        return Fail("edge", "a new edge from the first vertex to the second", m_edgeWalk.Describe(made));
-      }
-      m_edgeWalk.order.push_back(made);
-    }
-    if (vertexCursor != m_vertexWalk.cursor || edgeCursor != m_edgeWalk.cursor) {
-      return Fail("cursors after linking", m_vertexWalk.Describe(m_vertexWalk.cursor) + " and " +
-                  m_edgeWalk.Describe(m_edgeWalk.cursor), m_vertexWalk.Describe(vertexCursor) + " and " +
-                  m_edgeWalk.Describe(edgeCursor));
-    }
-    ++m_seen["polygon linked"];
-    CompareOrder("vertex list", m_vertexWalk, listedVertices);
-    CompareOrder("edge list", m_edgeWalk, m_listedEdges);
+  // As LinkPolygons links the ends of a side; the record keeps such vertices.
+  void MakeNeighbours(CVertex* first, CVertex* second) {
+    first->AddNeighbor(second);
+    second->AddNeighbor(first);
+    m_withNeighbours.insert({first, second});
   }
 
   void SetEnd(CEdge* edge, bool first, CVertex* vertex) {

@@ -87,25 +87,32 @@ class TopologyWorkload {
         if (!isSet(triangles, i + j)) ring.push_back(At(i + 1, j));
         CFPPolygon* cell = m_polygons.emplace_back(std::make_unique<CFPPolygon>()).get();
         for (const CFPPoint& corner : ring) cell->AddTailNode(corner);
-        if (isSet(apart, i + 3 * j)) {
-          AddApart(cell, ring);
-        } else {
-          m_topology.Link(cell);
-        }
+        AddCell(cell, ring, isSet(apart, i + 3 * j));
       }
     }
   }
 
-  void AddApart(CFPPolygon* cell, const std::vector<CFPPoint>& ring) {
+  // Linked as LinkPolygons links a ring, call for call: each corner found or
+  // added, each side between two vertices found or added, its ends made
+  // neighbours; or kept apart, with new vertices.
+  void AddCell(CFPPolygon* cell, const std::vector<CFPPoint>& ring, bool apart) {
     std::vector<CVertex*> corners;
     for (const CFPPoint& corner : ring) {
+      if (!apart) {
+        corners.push_back(m_topology.AddVertex(corner, cell));
+        continue;
+      }
       auto vertex = std::make_unique<CVertex>(corner);
       vertex->AddLink(cell);
       corners.push_back(vertex.get());
       m_topology.AppendVertex(std::move(vertex));
     }
     for (std::size_t k = 0; k < corners.size(); ++k) {
-      m_topology.AddEdge(corners[k], corners[(k + 1) % corners.size()], cell);
+      CVertex* from = corners[k];
+      CVertex* to = corners[(k + 1) % corners.size()];
+      if (from == to) continue;
+      m_topology.AddEdge(from, to, cell);
+      if (!apart) m_topology.MakeNeighbours(from, to);
     }
   }
 

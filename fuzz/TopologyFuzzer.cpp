@@ -4,7 +4,6 @@
 // vertex; a move made must have put the vertex where it was asked to go.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "fpgeom/topology/Linking.h"
 #include "fpgeom/topology/Vertex.h"
 #include "fpgeom/topology/VertexList.h"
+#include "support/CheckedTopology.h"
 
 namespace fpgeom::fuzz {
 namespace {
@@ -60,9 +60,9 @@ void BuildMap(Map& map, ByteReader& input) {
   LinkPolygons(polygons.data(), static_cast<int>(polygons.size()), map.vertices, map.edges);
 }
 
-bool SameBits(const CFPPoint& a, const CFPPoint& b) {
-  return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0;
-}
+using test::EdgesOf;
+using test::VerticesOf;
+using test::SamePoint;
 
 // Every polygon's points head to tail, each walk checked against the count.
 std::vector<std::vector<CFPPoint>> Snapshot(const Map& map) {
@@ -81,7 +81,7 @@ bool SameRings(const std::vector<std::vector<CFPPoint>>& a, const std::vector<st
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (a[i].size() != b[i].size()) return false;
     for (std::size_t k = 0; k < a[i].size(); ++k) {
-      if (!SameBits(a[i][k], b[i][k])) return false;
+      if (!SamePoint(a[i][k], b[i][k])) return false;
     }
   }
   return true;
@@ -92,18 +92,6 @@ Element* Pick(std::vector<Element*> elements, std::uint8_t choice) {
   return elements.empty() ? nullptr : elements[choice % elements.size()];
 }
 
-std::vector<CVertex*> VerticesOf(const CVertexList& list) {
-  std::vector<CVertex*> vertices;
-  for (list.BeginIteration(); list.isIterationFinished() == 0;) vertices.push_back(list.GetNextVertex());
-  return vertices;
-}
-
-std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
-  std::vector<CEdge*> edges;
-  for (list.BeginIteration(); list.isIterationFinished() == 0;) edges.push_back(list.GetNextEdge());
-  return edges;
-}
-
 void MoveVertex(Map& map, CVertex& vertex, const CFPPoint& target) {
   const auto before = Snapshot(map);
   const CFPPoint position = vertex.m_point;
@@ -112,9 +100,9 @@ void MoveVertex(Map& map, CVertex& vertex, const CFPPoint& target) {
   const auto after = Snapshot(map);
   if (result == 0) {
     Require(SameRings(before, after), "a refused vertex move changes no polygon");
-    Require(SameBits(vertex.m_point, position), "a refused vertex move leaves the vertex where it was");
+    Require(SamePoint(vertex.m_point, position), "a refused vertex move leaves the vertex where it was");
   } else {
-    Require(SameBits(vertex.m_point, target), "a vertex move puts the vertex at the new point");
+    Require(SamePoint(vertex.m_point, target), "a vertex move puts the vertex at the new point");
   }
 }
 
@@ -126,7 +114,7 @@ void MoveEdge(Map& map, CEdge& edge, const CFPPoint& target) {
   Require(result == 0 || result == 1, "CEdge::change answers 0 or 1");
   const auto after = Snapshot(map);
   if (result == 0) Require(SameRings(before, after), "a refused edge move changes no polygon");
-  Require(SameBits(edge.m_pVertex1->m_point, start) && SameBits(edge.m_pVertex2->m_point, end),
+  Require(SamePoint(edge.m_pVertex1->m_point, start) && SamePoint(edge.m_pVertex2->m_point, end),
           "an edge move leaves the edge's vertices where they were");
 }
 

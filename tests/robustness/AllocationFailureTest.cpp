@@ -17,7 +17,6 @@
 #include "support/AllocationCounter.h"
 #include "robustness/RobustnessSupport.h"
 #include "support/CheckedTopology.h"
-#include "support/TopologyLists.h"
 
 namespace fpgeom::test {
 namespace {
@@ -171,33 +170,39 @@ TEST(AllocationFailure, PolygonAndRegionOperationsLeaveEveryShapeWholeAndKeepThe
   }
 }
 
-// A grid map of unit squares whose lists grow long enough to be indexed.
-struct GridTopology {
-  static constexpr int kSide = 11;
-
-  GridTopology() {
-    for (int row = 0; row < kSide; ++row) {
-      for (int column = 0; column < kSide; ++column) {
-        cells.push_back(std::make_unique<CFPPolygon>());
-        AppendRing(*cells.back(), {{column, row}, {column, row + 1.0}, {column + 1.0, row + 1.0}, {column + 1.0, row}});
-      }
-    }
+// A map of polygons linked as a host links them.
+struct Map {
+  explicit Map(const std::vector<Ring>& rings) {
+    for (const Ring& ring : rings) AppendRing(*cells.emplace_back(std::make_unique<CFPPolygon>()), ring);
   }
-  ~GridTopology() {
+  ~Map() {
     edges.Empty();
     vertices.Empty();
   }
-
   void Build() {
     std::vector<CFPPolygon*> polygons;
     for (const auto& cell : cells) polygons.push_back(cell.get());
     LinkPolygons(polygons.data(), static_cast<int>(polygons.size()), vertices, edges);
     edges.GetNearest(CFPPoint(5, 5), 1);
   }
-  std::vector<Ring> Rings() const {
+  CVertex* VertexAt(const CFPPoint& pt) const { return vertices.GetNearest(pt, 0.1); }
+  CEdge* EdgeAt(const CFPPoint& pt) const { return edges.GetNearest(pt, 0.1); }
+
+  // Every ring, every vertex position and every vertex's neighbours.
+  std::tuple<std::vector<Ring>, Ring, std::vector<Ring>> State() const {
     std::vector<Ring> rings;
     for (const auto& cell : cells) rings.push_back(WalkedRing(*cell));
-    return rings;
+    Ring positions;
+    std::vector<Ring> neighbours;
+    for (CVertex* vertex : VerticesOf(vertices)) {
+      positions.emplace_back(vertex->m_point.x, vertex->m_point.y);
+      neighbours.emplace_back();
+      for (vertex->BeginNeighborIteration(); !vertex->isNeighborIterationFinished();) {
+        const CFPPoint& at = vertex->GetNextNeighbor()->m_point;
+        neighbours.back().emplace_back(at.x, at.y);
+      }
+    }
+    return {rings, positions, neighbours};
   }
 
   std::vector<std::unique_ptr<CFPPolygon>> cells;
@@ -207,7 +212,7 @@ struct GridTopology {
 
 // Whether a failure lands in the framework or in an index (which gives up
 // and walks), what was built answers as a walk.
-void ExpectAnswersAsWalks(GridTopology& map) {
+void ExpectAnswersAsWalks(Map& map) {
   WalkModel<CVertex> vertexWalk{VerticesOf(map.vertices)};
   WalkModel<CEdge> edgeWalk{EdgesOf(map.edges)};
   for (int probe = 0; probe < 12; ++probe) {
@@ -226,128 +231,93 @@ void ExpectAnswersAsWalks(GridTopology& map) {
   EXPECT_EQ(EdgesOf(map.edges), edgeWalk.order);
 }
 
-TEST(AllocationFailure, ALargeTopologyAnswersAsItsWalksAndAFailedMoveChangesNothing) {
-  using Step = std::function<void(GridTopology&)>;
-  struct Case {
-    const char* operation;
-    bool built;
-    Step act;
-    bool changesNothingWhenItFails;
-  };
-  const Case cases[] = {
-      {"topology build", false,
-       [](GridTopology& map) {
-         map.Build();
-         map.vertices.GetNearest(CFPPoint(5, 5), 1);
-       },
-       false},
-      // So far that both indexes must grow their cells while the vertex tells
-      // them one after the other: one that gives up must not disturb the round.
-      {"far vertex move", true,
-       [](GridTopology& map) { map.vertices.GetNearest(CFPPoint(5, 5), 0.5)->change(CFPPoint(1e300, 1e300)); }, false},
-      // A shared corner and a shared side.
-      {"CVertex::change", true,
-       [](GridTopology& map) { EXPECT_EQ(map.vertices.GetNearest(CFPPoint(5, 5), 0.1)->change({5.2, 5.3}), 1); },
-       true},
-      {"CEdge::change", true,
-       [](GridTopology& map) { EXPECT_EQ(map.edges.GetNearest(CFPPoint(5, 5.5), 0.1)->change({5.2, 5.5}), 1); },
-       true},
-  };
-  const std::vector<Ring> before = GridTopology().Rings();
-  for (const Case& c : cases) {
-    const auto arrange = [&c] {
-      auto map = std::make_unique<GridTopology>();
-      if (c.built) map->Build();
-      return map;
-    };
-    SweepAllocationFailures(c.operation, arrange, c.act, Step([&](GridTopology& map) {
-                                if (c.changesNothingWhenItFails) {
-                                  EXPECT_EQ(map.Rings(), before);
-                                  const CVertex* center = map.vertices.GetNearest(CFPPoint(5, 5), 0.1);
-                                  ASSERT_NE(center, nullptr);
-                                  EXPECT_TRUE(center->m_point == CFPPoint(5, 5));
-                                }
-                                ExpectAnswersAsWalks(map);
-                              }));
+// A grid of unit squares whose lists are long enough to be indexed.
+std::vector<Ring> Grid() {
+  std::vector<Ring> rings;
+  for (double row = 0; row < 11; ++row) {
+    for (double column = 0; column < 11; ++column) {
+      rings.push_back({{column, row}, {column, row + 1}, {column + 1, row + 1}, {column + 1, row}});
+    }
   }
+  return rings;
 }
 
 // A square beside a polygon of n points that shares its side (10,0)-(10,10);
 // the other points lie on an arc to the right. Ten and twenty points fill
 // their node blocks exactly, so a bend of the shared side must allocate a
 // block in the second polygon.
-Ring BesideSquare(int n) {
+std::vector<Ring> BesideSquare(int n) {
   Ring ring = {{10, 0}, {10, 10}};
   for (int k = 1; k <= n - 2; ++k) {
     const double angle = 3.141592653589793 * k / (n - 1);
     ring.emplace_back(10 + 8 * std::sin(angle), 5 + 5 * std::cos(angle));
   }
-  return ring;
+  return {{{0, 0}, {0, 10}, {10, 10}, {10, 0}}, ring};
 }
 
-struct SharedSide {
-  explicit SharedSide(const Ring& other) {
-    AppendRing(square, {{0, 0}, {0, 10}, {10, 10}, {10, 0}});
-    AppendRing(beside, other);
-    CFPPolygon* polygons[] = {&square, &beside};
-    LinkPolygons(polygons, 2, vertices, edges);
-  }
-  ~SharedSide() {
-    edges.Empty();
-    vertices.Empty();
-  }
-  CVertex* Corner() const { return vertices.GetNearest(CFPPoint(10, 10), 0.1); }
-  CEdge* Side() const { return edges.GetNearest(CFPPoint(10, 5), 0.1); }
+using MapStep = std::function<void(Map&)>;
+MapStep MoveVertex(CFPPoint from, CFPPoint to) {
+  return [=](Map& map) { EXPECT_EQ(map.VertexAt(from)->change(to), 1); };
+}
+MapStep BendEdge(CFPPoint at, CFPPoint to) {
+  return [=](Map& map) { EXPECT_EQ(map.EdgeAt(at)->change(to), 1); };
+}
 
-  // Every ring, every vertex position and every vertex's neighbours.
-  using Neighbours = std::vector<std::pair<double, double>>;
-  std::tuple<std::vector<Ring>, Ring, std::vector<Neighbours>> State() const {
-    Ring positions;
-    std::vector<Neighbours> neighbours;
-    for (CVertex* vertex : VerticesOf(vertices)) {
-      positions.emplace_back(vertex->m_point.x, vertex->m_point.y);
-      neighbours.emplace_back();
-      for (vertex->BeginNeighborIteration(); !vertex->isNeighborIterationFinished();) {
-        const CFPPoint& at = vertex->GetNextNeighbor()->m_point;
-        neighbours.back().emplace_back(at.x, at.y);
-      }
-    }
-    return {{WalkedRing(square), WalkedRing(beside)}, positions, neighbours};
-  }
-
-  CFPPolygon square, beside;
-  CVertexList vertices;
-  CEdgeList edges;
-};
-
-TEST(AllocationFailure, AnEditOfSharedGeometryThatFailsChangesNoPolygonVertexOrNeighbour) {
-  using Step = std::function<void(SharedSide&)>;
+// A failed edit of shared geometry changes no polygon, vertex or neighbour;
+// built or not, the lists answer as their walks.
+TEST(AllocationFailure, ATopologyAnswersAsItsWalksAndAFailedEditOfSharedGeometryChangesNothing) {
   struct Case {
     const char* operation;
-    Step act;
+    std::vector<Ring> rings;
+    bool built;
+    MapStep act;
+    bool changesNothingWhenItFails;
+    int extraNeighbours = 0;  // of the split side's second end
   };
-  const Case cases[] = {
-      {"CEdge::change", [](SharedSide& map) { EXPECT_EQ(map.Side()->change(CFPPoint(12, 5)), 1); }},
-      {"CVertex::change", [](SharedSide& map) { EXPECT_EQ(map.Corner()->change(CFPPoint(11, 11)), 1); }},
-      {"CEdge::CreateVertex",
-       [](SharedSide& map) {
-         // The new vertex is dropped again once made, so that nothing points at it.
-         CEdge* side = map.Side();
-         const std::unique_ptr<CVertex> vertex(side->CreateVertex(CFPPoint(12, 5)));
-         ASSERT_NE(vertex, nullptr);
-         side->m_pVertex1->RemoveNeighbor(vertex.get());
-         side->m_pVertex2->RemoveNeighbor(vertex.get());
-       }},
+  // The new vertex is dropped again once made, so that nothing points at it.
+  const MapStep split = [](Map& map) {
+    CEdge* side = map.EdgeAt({10, 5});
+    const std::unique_ptr<CVertex> vertex(side->CreateVertex(CFPPoint(12, 5)));
+    ASSERT_NE(vertex, nullptr);
+    side->m_pVertex1->RemoveNeighbor(vertex.get());
+    side->m_pVertex2->RemoveNeighbor(vertex.get());
+  };
+  std::vector<Case> cases = {
+      {"topology build", Grid(), false, [](Map& map) { map.Build(); }, false},
+      // So far that both indexes must grow their cells while the vertex tells
+      // them one after the other: one that gives up must not disturb the round.
+      {"far vertex move", Grid(), true, MoveVertex({5, 5}, {1e300, 1e300}), false},
+      {"CVertex::change", Grid(), true, MoveVertex({5, 5}, {5.2, 5.3}), true},
+      {"CEdge::change", Grid(), true, BendEdge({5, 5.5}, {5.2, 5.5}), true},
   };
   for (const int points : {3, 10, 20}) {
-    const Ring other = BesideSquare(points);
-    const auto before = SharedSide(other).State();
-    for (const Case& c : cases) {
-      SCOPED_TRACE(points);
-      SweepAllocationFailures(
-          c.operation, [&other] { return std::make_unique<SharedSide>(other); }, c.act,
-          Step([&before](SharedSide& map) { EXPECT_EQ(map.State(), before); }));
-    }
+    cases.push_back({"CEdge::change", BesideSquare(points), true, BendEdge({10, 5}, {12, 5}), true});
+    cases.push_back({"CVertex::change", BesideSquare(points), true, MoveVertex({10, 10}, {11, 11}), true});
+    cases.push_back({"CEdge::CreateVertex", BesideSquare(points), true, split, true});
+  }
+  // At one of these counts the second end's neighbours fill a node block, so
+  // that linking it allocates, and a failure there must unlink the first end.
+  for (int extra = 1; extra < 12; ++extra) {
+    cases.push_back({"CEdge::CreateVertex", BesideSquare(3), true, split, true, extra});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rings.size() << " rings, " << c.extraNeighbours << " more neighbours");
+    const auto arrange = [&c] {
+      auto map = std::make_unique<Map>(c.rings);
+      if (c.built) map->Build();
+      for (int k = 0; k < c.extraNeighbours; ++k) {
+        CVertex* far = map->vertices.AddVertex({100.0 + k, 100}, map->cells.front().get());
+        map->EdgeAt({10, 5})->m_pVertex2->AddNeighbor(far);
+      }
+      return map;
+    };
+    const auto before = arrange()->State();
+    SweepAllocationFailures(c.operation, arrange, c.act, MapStep([&](Map& map) {
+                              if (c.changesNothingWhenItFails) {
+                                EXPECT_EQ(map.State(), before);
+                              }
+                              ExpectAnswersAsWalks(map);
+                            }));
   }
 }
 

@@ -2,7 +2,9 @@
 // every edit and look-up is applied to both, each look-up answered again by
 // walking the record from the head, and the first disagreement (element or
 // cursor) goes to the caller's report once. Free of any test framework, so
-// that the differential test and the fuzz target share it.
+// that the differential test and the fuzz target share it. Also the lists'
+// contents in list order, read through their iteration (which leaves each
+// cursor at the end).
 #pragma once
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,7 +21,6 @@
 #include <vector>
 
 #include "fpgeom/fpgeom.h"
-#include "support/TopologyLists.h"
 
 namespace fpgeom::test {
 
@@ -46,13 +46,28 @@ inline std::string Format(const CFPPoint& point) { return "(" + Format(point.x) 
 
 inline std::string Where(const CVertex& vertex) { return "at " + Format(vertex.m_point); }
 inline std::string Where(const CEdge& edge) {
-  const CVertex* first = edge.m_pVertex1;
-  const CVertex* second = edge.m_pVertex2;
-  return "from " + Format(first->m_point) + " to " + Format(second->m_point);
+  return "from " + Format(edge.m_pVertex1->m_point) + " to " + Format(edge.m_pVertex2->m_point);
 }
 
-// One list as its walks see it: the entries in order and the entry the
-// cursor designates, null at the end.
+inline CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
+inline CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
+// Into a vector the caller keeps, so that repeated reads reuse its storage.
+template <class List, class Element>
+void ReadList(const List& list, std::vector<Element*>& elements) {
+  elements.clear();
+  for (list.BeginIteration(); !list.isIterationFinished();) elements.push_back(NextOf(list));
+}
+inline std::vector<CVertex*> VerticesOf(const CVertexList& list) {
+  std::vector<CVertex*> vertices;
+  ReadList(list, vertices);
+  return vertices;
+}
+inline std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
+  std::vector<CEdge*> edges;
+  ReadList(list, edges);
+  return edges;
+}
+
 // How AddVertex and AddEdge match what is listed.
 inline auto At(const CFPPoint& pt) {
   return [pt](const CVertex* vertex) {
@@ -67,6 +82,8 @@ inline auto Between(const CVertex* first, const CVertex* second) {
   };
 }
 
+// One list as its walks see it: the entries in order and the entry the
+// cursor designates, null at the end.
 template <class Element>
 struct WalkModel {
   std::vector<Element*> order;
@@ -154,7 +171,6 @@ class CheckedTopology {
     };
     return m_withNeighbours.count(vertex) == 0 && std::none_of(Edges().begin(), Edges().end(), endsThere);
   }
-  void KeepWithNeighbours(std::initializer_list<const CVertex*> vertices) { m_withNeighbours.insert(vertices); }
 
   // Only a cursor that designated the vertex moves, to the end.
   void DeleteVertex(CVertex* vertex) {
@@ -209,54 +225,11 @@ class CheckedTopology {
     CompareOrder("edge list", m_edgeWalk, m_listedEdges);
   }
 
-  // LinkPolygons on one polygon, against the walks: each point found from the
-  // head or else appended, then each side between two different vertices
-  // found or else appended; the ends become neighbours.
-  void Link(CFPPolygon* polygon) {
-    Begin([&] { return "LinkPolygons of a ring of " + std::to_string(polygon->getCount()) + " points"; });
-    std::vector<CFPPoint> points;
-    for (polygon->BeginIteration(DIR_FORWARD); polygon->isIterationFinished() == 0;) {
-      points.push_back(polygon->getNextNode());
-    }
-    LinkPolygons(&polygon, 1, m_vertices, m_edges);
-    const CVertex* vertexCursor = CurrentOf(m_vertices);
-    const CEdge* edgeCursor = CurrentOf(m_edges);
-    const std::vector<CVertex*> listedVertices = VerticesOf(m_vertices);
-    ReadList(m_edges, m_listedEdges);
-
-    std::vector<CVertex*> corners;
-    for (const CFPPoint& pt : points) {
-      CVertex* vertex = m_vertexWalk.FindFirst(At(pt));
-      if (vertex == nullptr) {
-        const std::size_t next = Vertices().size();
-        if (next >= listedVertices.size() || !SamePoint(listedVertices[next]->m_point, pt)) {
-          return Fail("vertex", "a new vertex at " + Format(pt), m_vertexWalk.Describe(nullptr));
-        }
-        vertex = listedVertices[next];
-        m_vertexWalk.order.push_back(vertex);
-      }
-      corners.push_back(vertex);
-      m_withNeighbours.insert(vertex);
-    }
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-      CVertex* first = corners[i];
-      CVertex* second = corners[(i + 1) % corners.size()];
-      if (first == second || m_edgeWalk.FindFirst(Between(first, second)) != nullptr) continue;
-      const std::size_t next = Edges().size();
-      CEdge* made = next < m_listedEdges.size() ? m_listedEdges[next] : nullptr;
-      if (made == nullptr || made->m_pVertex1 != first || made->m_pVertex2 != second) {
-        return Fail("edge", "a new edge from the first vertex to the second", m_edgeWalk.Describe(made));
-      }
-      m_edgeWalk.order.push_back(made);
-    }
-    if (vertexCursor != m_vertexWalk.cursor || edgeCursor != m_edgeWalk.cursor) {
-      return Fail("cursors after linking", m_vertexWalk.Describe(m_vertexWalk.cursor) + " and " +
-                  m_edgeWalk.Describe(m_edgeWalk.cursor), m_vertexWalk.Describe(vertexCursor) + " and " +
-                  m_edgeWalk.Describe(edgeCursor));
-    }
-    ++m_seen["polygon linked"];
-    CompareOrder("vertex list", m_vertexWalk, listedVertices);
-    CompareOrder("edge list", m_edgeWalk, m_listedEdges);
+  // As LinkPolygons links the ends of a side; the record keeps such vertices.
+  void MakeNeighbours(CVertex* first, CVertex* second) {
+    first->AddNeighbor(second);
+    second->AddNeighbor(first);
+    m_withNeighbours.insert({first, second});
   }
 
   void SetEnd(CEdge* edge, bool first, CVertex* vertex) {
@@ -295,8 +268,6 @@ class CheckedTopology {
   static CEdge* CurrentOf(const CEdgeList& list) {
     return list.isIterationFinished() ? nullptr : list.GetCurrentEdge();
   }
-  static CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
-  static CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
 
   template <class Describe>
   void Begin(Describe&& describe) {

@@ -5,39 +5,26 @@
 
 using namespace topology_test;
 
-TEST(PolygonList, IteratesInLinkOrderKeepingRepeatsAndIsLinkedAnswersOneWhenEmpty) {
-  CPolygonList list;
-  CFPPolygon p1, p2;
-  EXPECT_EQ(list.IsLinked(), 1);
-  list.AddLink(&p1);
-  EXPECT_EQ(list.IsLinked(), 0);
-  list.AddLink(&p2);
-  list.AddLink(&p1);
-  EXPECT_EQ(list.isIterationFinished(), 1) << "linking does not move the cursor";
-  list.BeginIteration();
-  EXPECT_EQ(list.GetCurrentPoly(), &p1);
-  EXPECT_EQ(list.GetNextPoly(), &p1);
-  EXPECT_EQ(list.GetCurrentPoly(), &p2);
-  EXPECT_EQ(LinksOf(list), (Links{&p1, &p2, &p1}));
-  EXPECT_THROW(list.GetNextPoly(), CInvalidArgException);
-  EXPECT_THROW(list.GetCurrentPoly(), CInvalidArgException);
-}
-
-// RemoveCurrentPoly takes the entry after the one just returned and ends the
-// cursor; RemoveLink takes the polygon's first entry and moves only a cursor
-// on it.
-TEST(PolygonList, RemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocumented) {
+// Linking keeps repeats and leaves the cursor alone; RemoveLink takes the
+// polygon's first entry and moves only a cursor on it; RemoveCurrentPoly
+// takes the entry after the one just returned and ends the cursor.
+TEST(PolygonList, LinksAndRemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocumented) {
   CPolygonList list;
   CFPPolygon p1, p2, p3, stranger;
+  EXPECT_EQ(list.IsLinked(), 1);
   for (CFPPolygon* polygon : {&p1, &p2, &p3, &p1, &p2}) list.AddLink(polygon);
+  EXPECT_EQ(list.IsLinked(), 0);
+  EXPECT_EQ(list.isIterationFinished(), 1);
+  EXPECT_THROW(list.GetCurrentPoly(), CInvalidArgException);
   EXPECT_THROW(list.RemoveLink(&stranger), CInvalidArgException);
   list.BeginIteration();
-  list.GetNextPoly();
+  EXPECT_EQ(list.GetNextPoly(), &p1);
   list.RemoveLink(&p1);
   EXPECT_EQ(list.GetCurrentPoly(), &p2);
   list.RemoveLink(&p2);
   EXPECT_EQ(list.isIterationFinished(), 1);
   EXPECT_EQ(LinksOf(list), (Links{&p3, &p1, &p2}));
+  EXPECT_THROW(list.GetNextPoly(), CInvalidArgException);
 
   list.BeginIteration();
   list.GetNextPoly();
@@ -47,6 +34,7 @@ TEST(PolygonList, RemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocumented) {
   EXPECT_EQ(LinksOf(list), (Links{&p3, &p2}));
 }
 
+// Given itself, a list stops at the entries it had when the call began.
 TEST(PolygonList, AddLinkOfAListAppendsTheEntriesItHadInOrderAndEndsItsCursor) {
   CPolygonList target, source;
   CFPPolygon p1, p2, p3;
@@ -56,7 +44,6 @@ TEST(PolygonList, AddLinkOfAListAppendsTheEntriesItHadInOrderAndEndsItsCursor) {
   target.AddLink(&source);
   EXPECT_EQ(source.isIterationFinished(), 1);
   EXPECT_EQ(LinksOf(target), (Links{&p3, &p1, &p2, &p1}));
-  // Given itself, the list stops at the entries it had when the call began.
   target.AddLink(&target);
   EXPECT_EQ(target.isIterationFinished(), 1);
   EXPECT_EQ(LinksOf(target), (Links{&p3, &p1, &p2, &p1, &p3, &p1, &p2, &p1}));

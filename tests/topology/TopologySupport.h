@@ -2,39 +2,28 @@
 // that count their destruction.
 #pragma once
 
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "fpgeom/fpgeom.h"
-#include "support/TopologyLists.h"
+#include "robustness/RobustnessSupport.h"
+#include "support/CheckedTopology.h"
 
 namespace topology_test {
 
 using Links = std::vector<CFPPolygon*>;
 using Vertices = std::vector<CVertex*>;
-using Ring = std::vector<std::pair<double, double>>;
+using fpgeom::test::AppendRing;
 using fpgeom::test::EdgesOf;
+using fpgeom::test::Ring;
 using fpgeom::test::VerticesOf;
-
-inline void AppendRing(CFPPolygon& polygon, const Ring& points) {
-  for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
-}
+// Walks the polygon's cursor, so read cursors before calling it.
+inline Ring PointsOf(const CFPPolygon& polygon) { return fpgeom::test::WalkedRing(polygon); }
 
 inline void ExpectAt(const CFPPoint& point, double x, double y) {
   EXPECT_EQ(point.x, x);
   EXPECT_EQ(point.y, y);
-}
-
-// Walks the polygon's cursor, so read cursors before calling it.
-inline Ring PointsOf(const CFPPolygon& polygon) {
-  Ring points;
-  for (polygon.BeginIteration(DIR_FORWARD); !polygon.isIterationFinished();) {
-    const CFPPoint point = polygon.getNextNode();
-    points.emplace_back(point.x, point.y);
-  }
-  return points;
 }
 
 inline Links LinksOf(const CPolygonList& list) {

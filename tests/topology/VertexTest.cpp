@@ -15,9 +15,11 @@ TEST(Vertex, TakesItsPositionExactlyAndMeasuresWithoutOverflow) {
   EXPECT_EQ(vertex.distance(CFPPoint(1e200, 0)), 1e200) << "squaring 1e200 overflows";
 }
 
-// Positions within 2^-23 per coordinate, the bound included, are one corner;
-// a position that is not a number matches nothing.
-TEST(Vertex, AddNeighborRefusesAnyVertexAtAListedNeighboursPosition) {
+// Positions within 2^-23 per coordinate, the bound included, are one corner
+// and a NaN position matches nothing; then the neighbour cursor: after the
+// match, at the end after appending, and moved by a removal only when it
+// designated the removed vertex, which must be that very vertex.
+TEST(Vertex, AddNeighborRefusesAListedPositionAndNeighbourEditsMoveTheCursorAsDocumented) {
   CVertex center(CFPPoint(0, 0)), east(CFPPoint(1, 0)), alsoEast(CFPPoint(1 + 1e-7, -1e-7));
   CVertex exactlyEpsilonAway(CFPPoint(1 + fpgeom::kPointEpsilon, 0)), furtherEast(CFPPoint(1 + 2e-7, 0));
   CVertex lost(CFPPoint(std::numeric_limits<double>::quiet_NaN(), 0));
@@ -25,25 +27,18 @@ TEST(Vertex, AddNeighborRefusesAnyVertexAtAListedNeighboursPosition) {
     center.AddNeighbor(v);
   }
   EXPECT_EQ(NeighborsOf(center), (Vertices{&east, &furtherEast, &center, &lost, &lost}));
-}
 
-TEST(Vertex, NeighbourEditsMoveTheCursorAsDocumentedAndRemoveThatVeryVertexOrThrow) {
-  CVertex center(CFPPoint(0, 0));
-  CVertex east(CFPPoint(1, 0)), west(CFPPoint(-1, 0)), north(CFPPoint(0, 1)), atEastsPosition(CFPPoint(1, 0));
-  center.AddNeighbor(&east);
-  center.AddNeighbor(&west);
-  center.AddNeighbor(&east);
-  EXPECT_EQ(center.GetNextNeighbor(), &west) << "after the match";
-  center.AddNeighbor(&north);
-  EXPECT_EQ(center.isNeighborIterationFinished(), 1) << "at the end after appending";
-  EXPECT_THROW(center.GetNextNeighbor(), CInvalidArgException);
-
-  EXPECT_THROW(center.RemoveNeighbor(&atEastsPosition), CInvalidArgException);
-  EXPECT_EQ(NeighborsOf(center), (Vertices{&east, &west, &north}));
-  center.BeginNeighborIteration();
-  center.RemoveNeighbor(&west);
-  EXPECT_EQ(center.GetNextNeighbor(), &east) << "a cursor elsewhere stays";
-  center.RemoveNeighbor(&north);
-  EXPECT_EQ(center.isNeighborIterationFinished(), 1);
-  EXPECT_EQ(NeighborsOf(center), Vertices{&east});
+  CVertex hub(CFPPoint(0, 0)), west(CFPPoint(-1, 0)), north(CFPPoint(0, 1));
+  for (CVertex* v : {&east, &west, &east}) hub.AddNeighbor(v);
+  EXPECT_EQ(hub.GetNextNeighbor(), &west);
+  hub.AddNeighbor(&north);
+  EXPECT_EQ(hub.isNeighborIterationFinished(), 1);
+  EXPECT_THROW(hub.GetNextNeighbor(), CInvalidArgException);
+  EXPECT_THROW(hub.RemoveNeighbor(&alsoEast), CInvalidArgException);
+  hub.BeginNeighborIteration();
+  hub.RemoveNeighbor(&west);
+  EXPECT_EQ(hub.GetNextNeighbor(), &east);
+  hub.RemoveNeighbor(&north);
+  EXPECT_EQ(hub.isNeighborIterationFinished(), 1);
+  EXPECT_EQ(NeighborsOf(hub), Vertices{&east});
 }

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "TopologySupport.h"
+#include "fpgeom/fpgeom.h"
+
+using namespace topology_test;
+
+namespace {
+
+const Ring kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+const Ring kTriangle{{0, 0}, {10, 0}, {0, 10}};
+const Ring kFigureEight{{0, 0}, {10, 0}, {5, 5}, {10, 10}, {0, 10}, {5, 5}};
+const double kNudged = 5 + 1e-7;
+
+}  // namespace
+
+TEST(VertexMove, MovesThePointInTheRingOrRefusesAndChangesNothing) {
+  const struct {
+    const char* what;
+    Ring ring;
+    int links;  // how often the vertex lists the polygon
+    CFPPoint from, to;
+    int result;
+    Ring after;
+  } cases[] = {
+      {"inwards", kSquare, 1, {10, 10}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
+      {"onto the diagonal: the moved point goes", kSquare, 1, {10, 10}, {5, 5}, 1, {{0, 0}, {10, 0}, {0, 10}}},
+      {"another corner goes", kSquare, 1, {10, 10}, {20, 0}, 1, {{0, 0}, {20, 0}, {0, 10}}},
+      {"point found within the tolerance", {{0, 0}, {10, 0}, {10 + 1e-7, 10}, {0, 10}}, 1, {10, 10}, {8, 8}, 1,
+       {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
+      {"three points on a line", kTriangle, 1, {0, 10}, {5, 0}, 0, kTriangle},
+      {"onto another corner", kTriangle, 1, {0, 10}, {10, 0}, 0, kTriangle},
+      {"no point at the vertex", kSquare, 1, {3, 3}, {4, 4}, 0, kSquare},
+      {"listed twice, passing twice", kFigureEight, 2, {5, 5}, {4, 5}, 1,
+       {{0, 0}, {10, 0}, {4, 5}, {10, 10}, {0, 10}, {4, 5}}},
+      // The second search finds the first point again, now at the new position.
+      {"listed twice, moved within the tolerance", kFigureEight, 2, {5, 5}, {kNudged, 5}, 1,
+       {{0, 0}, {10, 0}, {kNudged, 5}, {10, 10}, {0, 10}, {5, 5}}},
+      {"listed twice, passing once", kSquare, 2, {10, 10}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
+      {"no polygon at all", kSquare, 0, {1, 1}, {-3, 7}, 1, kSquare},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CFPPolygon polygon;
+    AppendRing(polygon, c.ring);
+    CVertex vertex(c.from);
+    for (int i = 0; i < c.links; ++i) vertex.AddLink(&polygon);
+    EXPECT_EQ(vertex.change(c.to), c.result);
+    EXPECT_EQ(PointsOf(polygon), c.after);
+    const CFPPoint& expectedPosition = c.result == 1 ? c.to : c.from;
+    ExpectAt(vertex.m_point, expectedPosition.x, expectedPosition.y);
+  }
+}
+
+TEST(EdgeMove, BendsTheEdgeThroughThePointOrRefusesAndChangesNothing) {
+  const Ring bentSquare{{0, 0}, {10, 0}, {15, 5}, {10, 10}, {0, 10}};
+  const struct {
+    const char* what;
+    Ring ring;
+    CFPPoint end1, end2, bend;
+    int result;
+    Ring after;
+  } cases[] = {
+      {"outwards", kSquare, {10, 0}, {10, 10}, {15, 5}, 1, bentSquare},
+      {"outwards, ends swapped", kSquare, {10, 10}, {10, 0}, {15, 5}, 1, bentSquare},
+      {"on the edge's own line", kSquare, {10, 0}, {10, 10}, {10, 5}, 1, kSquare},
+      {"onto the first end", kSquare, {10, 0}, {10, 10}, {10, 0}, 1, kSquare},
+      {"another corner goes", kSquare, {10, 0}, {10, 10}, {20, 0}, 1, {{0, 0}, {20, 0}, {10, 10}, {0, 10}}},
+      {"ends not next to each other", kSquare, {0, 0}, {10, 10}, {3, 7}, 1, kSquare},
+      {"onto the opposite corner", kTriangle, {10, 0}, {0, 10}, {0, 0}, 0, kTriangle},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CFPPolygon polygon;
+    AppendRing(polygon, c.ring);
+    CVertex end1(c.end1), end2(c.end2);
+    CEdge edge(&end1, &end2);
+    edge.AddLink(&polygon);
+    EXPECT_EQ(edge.change(c.bend), c.result);
+    EXPECT_EQ(PointsOf(polygon), c.after);
+    ExpectAt(end1.m_point, c.end1.x, c.end1.y);
+  }
+}
+
+// Every copy is tried before any polygon changes: the first polygon alone
+// would take the move, the second would degenerate, the third is never
+// tried and keeps its cursor. Once made, a move leaves every cursor at the
+// end and edits a polygon listed twice twice (on the edited ring); a bend
+// of a ring's closing side goes at the end that matches the edge's first.
+TEST(SharedMove, ALaterPolygonThatWouldDegenerateRefusesForAllAndAMadeMoveEndsEveryCursor) {
+  CVertex corner(CFPPoint(0, 10)), end1(CFPPoint(10, 0)), end2(CFPPoint(0, 10));
+  CEdge edge(&end1, &end2);
+  const struct {
+    const char* what;
+    CPolygonList* element;
+    std::vector<Ring> rings;
+    std::function<int(const CFPPoint&)> move;
+    CFPPoint refused, made;
+    std::vector<Ring> after;
+  } cases[] = {
+      {"vertex", &corner, {kSquare, kTriangle, {{0, 10}, {-10, 10}, {-10, 0}}},
+       [&](const CFPPoint& to) { return corner.change(to); }, {5, 0}, {-1, 11},
+       {{{0, 0}, {10, 0}, {10, 10}, {-1, 11}}, {{0, 0}, {10, 0}, {-1, 11}}, {{-1, 11}, {-10, 10}, {-10, 0}}}},
+      {"edge", &edge, {{{10, 0}, {10, 10}, {0, 10}}, kTriangle, {{10, 0}, {0, 10}, {-5, -5}}},
+       [&](const CFPPoint& to) { return edge.change(to); }, {0, 0}, {6, 6},
+       {{{6, 6}, {10, 0}, {10, 10}, {0, 10}}, {{0, 0}, {10, 0}, {6, 6}, {0, 10}},
+        {{10, 0}, {6, 6}, {0, 10}, {-5, -5}}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CFPPolygon polygons[3];
+    for (int i = 0; i < 3; ++i) {
+      AppendRing(polygons[i], c.rings[i]);
+      c.element->AddLink(&polygons[i]);
+      polygons[i].BeginIteration(DIR_FORWARD);
+    }
+    EXPECT_EQ(c.move(c.refused), 0);
+    EXPECT_EQ(c.element->GetCurrentPoly(), &polygons[2]) << "the cursor is after the polygon that failed";
+    EXPECT_EQ(polygons[0].isPosValid(), 0) << "left at the end by its copy";
+    ExpectAt(polygons[2].getCurrentNode(), c.rings[2][0].first, c.rings[2][0].second);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(PointsOf(polygons[i]), c.rings[i]);
+    c.element->AddLink(&polygons[1]);
+    polygons[2].BeginIteration(DIR_FORWARD);
+    ASSERT_EQ(c.move(c.made), 1);
+    EXPECT_EQ(c.element->isIterationFinished(), 1);
+    EXPECT_EQ(polygons[2].isPosValid(), 0);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(PointsOf(polygons[i]), c.after[i]);
+  }
+}
+
+TEST(VertexMove, APolygonThatLostItsPointToAnEarlierCleanUpRefusesTheMove) {
+  // Moving (10, 10) to (20, 0) takes (10, 0) out of the square as collinear,
+  // while the vertex at (10, 0) still lists the square.
+  CFPPolygon square, neighbour;
+  AppendRing(square, kSquare);
+  AppendRing(neighbour, {{10, 0}, {20, -10}, {10, -10}});
+  CVertex corner(CFPPoint(10, 10)), bottomRight(CFPPoint(10, 0));
+  corner.AddLink(&square);
+  bottomRight.AddLink(&neighbour);
+  bottomRight.AddLink(&square);
+  ASSERT_EQ(corner.change(CFPPoint(20, 0)), 1);
+  EXPECT_EQ(bottomRight.change(CFPPoint(12, 1)), 0);
+  EXPECT_EQ(PointsOf(neighbour), (Ring{{10, 0}, {20, -10}, {10, -10}}));
+  EXPECT_EQ(PointsOf(square), (Ring{{0, 0}, {20, 0}, {0, 10}}));
+  ExpectAt(bottomRight.m_point, 10.0, 0.0);
+}

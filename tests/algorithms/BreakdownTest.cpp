@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "fpgeom/polygon/FPPolygon.h"
@@ -10,9 +11,11 @@
 namespace {
 
 using fpgeom::BreakdownLoops;
+using fpgeom::SelfMeeting;
 using fpgeom::testing::Coordinates;
-using fpgeom::testing::PolygonOf;
+using fpgeom::testing::PointsFromCursor;
 using fpgeom::testing::PointsOf;
+using fpgeom::testing::PolygonOf;
 
 std::vector<Coordinates> LoopsOf(const CFPPolygon& polygon) {
   std::vector<Coordinates> loops;
@@ -23,91 +26,52 @@ std::vector<Coordinates> LoopsOf(const CFPPolygon& polygon) {
   return loops;
 }
 
-struct BreakdownCase {
-  const char* what;
-  Coordinates ring;
-  std::vector<Coordinates> loops;
-  double scalarArea;
-};
-
+// The loops, ScalarArea and verdict of each ring; the cursor, first put on
+// the second point, ends at the end, but for fewer than three points, which
+// are not looked at.
 TEST(Breakdown, CutsTheRingIntoLoopsAtEveryPointWhereItMeetsItself) {
-  const BreakdownCase cases[] = {
-      {"triangle", {{0, 0}, {0, 3}, {2, 0}}, {}, 3},
-      {"anticlockwise square", {{0, 0}, {2, 0}, {2, 2}, {0, 2}}, {}, 4},
-      {"bow-tie", {{0, 0}, {2, 2}, {2, 0}, {0, 2}}, {{{0, 0}, {1, 1}, {0, 2}}, {{2, 2}, {2, 0}, {1, 1}}}, 2},
-      {"vertex touching an edge",
-       {{0, 0}, {4, 0}, {4, 4}, {2, 0}, {0, 4}},
-       {{{0, 0}, {2, 0}, {0, 4}}, {{4, 0}, {4, 4}, {2, 0}}},
-       8},
-      {"vertex visited twice, nothing inserted",
-       {{0, 0}, {2, 0}, {2, 2}, {0, 0}, {-2, 0}, {-2, -2}},
-       {{{0, 0}, {-2, 0}, {-2, -2}}, {{2, 0}, {2, 2}, {0, 0}}},
-       4},
-      // The first sweep shortens its edge twice, at (3,0) and then at (2,0);
-      // the edge (3,0)-(2,0) overlaps it at what is by then its end.
-      {"edge running back along the first edge",
-       {{0, 0}, {4, 0}, {4, 2}, {3, 2}, {3, 0}, {2, 0}, {2, 2}, {0, 2}},
-       {{{0, 0}, {2, 0}, {2, 2}, {0, 2}}, {{3, 0}, {2, 0}}, {{4, 0}, {4, 2}, {3, 2}, {3, 0}}},
-       6},
-      // Crossings at (1,1) and (3,1), each inserted into both edges; the
-      // middle loop jumps past the first loop's stretch at (3,1).
-      {"chain of three lobes",
-       {{0, 0}, {2, 2}, {4, 0}, {4, 2}, {2, 0}, {0, 2}},
-       {{{0, 0}, {1, 1}, {0, 2}}, {{2, 2}, {3, 1}, {2, 0}, {1, 1}}, {{4, 0}, {4, 2}, {3, 1}}},
-       4},
-  };
-  for (const BreakdownCase& c : cases) {
-    SCOPED_TRACE(c.what);
-    const CFPPolygon polygon = PolygonOf(c.ring);
-    polygon.BeginIteration(DIR_FORWARD);
-    EXPECT_EQ(LoopsOf(polygon), c.loops);
-    EXPECT_EQ(polygon.isPosValid(), 0);
-    EXPECT_EQ(polygon.ScalarArea(), c.scalarArea);
-    EXPECT_EQ(PointsOf(polygon), c.ring);
-  }
-}
-
-TEST(Breakdown, LeavesTheCursorOfARingOfFewerThanThreePointsAlone) {
-  const CFPPolygon segment = PolygonOf({{0, 0}, {1, 1}});
-  segment.BeginIteration(DIR_BACKWARD);
-  EXPECT_TRUE(BreakdownLoops(segment).empty());
-  EXPECT_EQ(segment.getCurrentNode().x, 1.0);
-}
-
-// Two nearly collinear edges whose cross product rounds to 4.4e-16, just
-// above the parallel threshold: every node inserted for the far meeting
-// point they report makes the next sweep report it again.
-TEST(Breakdown, TreatsARingThatOutgrowsItsPointLimitAsMeetingItselfNowhere) {
-  const Coordinates runaway = {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}};
-  const CFPPolygon polygon = PolygonOf(runaway);
-  polygon.BeginIteration(DIR_FORWARD);
-  EXPECT_TRUE(BreakdownLoops(polygon).empty());
-  EXPECT_EQ(polygon.isPosValid(), 0);
-  EXPECT_EQ(polygon.ScalarArea(), std::fabs(polygon.Area()));
-  EXPECT_EQ(PointsOf(polygon), runaway);
-}
-
-// The verdict tells the three endings apart; the runaway ring above meets
-// itself, and its working copy stopped just past 2n^2 + 4n + 16 = 86 points.
-TEST(Breakdown, VerdictTellsARingThatGaveUpFromOneThatMeetsItselfNowhere) {
-  struct VerdictCase {
+  const struct {
     const char* what;
     Coordinates ring;
-    fpgeom::SelfMeeting meeting;
-    std::size_t loops;
-    std::uint64_t pointsReached;
+    std::vector<Coordinates> loops;
+    double scalarArea;
+    std::uint64_t pointsReached;  // where the bound stopped the working copy
+  } cases[] = {
+      {"two points", {{0, 0}, {1, 1}}, {}, 0, 0},
+      {"triangle", {{0, 0}, {0, 3}, {2, 0}}, {}, 3, 0},
+      {"anticlockwise square", {{0, 0}, {2, 0}, {2, 2}, {0, 2}}, {}, 4, 0},
+      {"bow-tie", {{0, 0}, {2, 2}, {2, 0}, {0, 2}}, {{{0, 0}, {1, 1}, {0, 2}}, {{2, 2}, {2, 0}, {1, 1}}}, 2, 0},
+      {"vertex touching an edge", {{0, 0}, {4, 0}, {4, 4}, {2, 0}, {0, 4}},
+       {{{0, 0}, {2, 0}, {0, 4}}, {{4, 0}, {4, 4}, {2, 0}}}, 8, 0},
+      {"vertex visited twice, nothing inserted", {{0, 0}, {2, 0}, {2, 2}, {0, 0}, {-2, 0}, {-2, -2}},
+       {{{0, 0}, {-2, 0}, {-2, -2}}, {{2, 0}, {2, 2}, {0, 0}}}, 4, 0},
+      // The first sweep shortens its edge twice, at (3,0) and then at (2,0);
+      // the edge (3,0)-(2,0) overlaps it at what is by then its end.
+      {"edge running back along the first edge", {{0, 0}, {4, 0}, {4, 2}, {3, 2}, {3, 0}, {2, 0}, {2, 2}, {0, 2}},
+       {{{0, 0}, {2, 0}, {2, 2}, {0, 2}}, {{3, 0}, {2, 0}}, {{4, 0}, {4, 2}, {3, 2}, {3, 0}}}, 6, 0},
+      // Crossings at (1,1) and (3,1), each inserted into both edges; the
+      // middle loop jumps past the first loop's stretch at (3,1).
+      {"chain of three lobes", {{0, 0}, {2, 2}, {4, 0}, {4, 2}, {2, 0}, {0, 2}},
+       {{{0, 0}, {1, 1}, {0, 2}}, {{2, 2}, {3, 1}, {2, 0}, {1, 1}}, {{4, 0}, {4, 2}, {3, 1}}}, 4, 0},
+      // Two nearly collinear edges whose cross product rounds to 4.4e-16, just
+      // above the parallel threshold: every node inserted for the far meeting
+      // point they report makes the next sweep report it again, until the
+      // copy passes 2n^2 + 4n + 16 = 86 points. Taken as meeting itself nowhere.
+      {"runaway", {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}}, {}, 3, 87},
   };
-  const VerdictCase cases[] = {
-      {"two points", {{0, 0}, {1, 1}}, fpgeom::SelfMeeting::kNowhere, 0, 0},
-      {"square", {{0, 0}, {0, 2}, {2, 2}, {2, 0}}, fpgeom::SelfMeeting::kNowhere, 0, 0},
-      {"bow-tie", {{0, 0}, {2, 2}, {2, 0}, {0, 2}}, fpgeom::SelfMeeting::kLoops, 2, 0},
-      {"runaway", {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}}, fpgeom::SelfMeeting::kGaveUp, 0, 87},
-  };
-  for (const VerdictCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const fpgeom::BreakdownVerdict verdict = fpgeom::BreakDownRing(PolygonOf(c.ring));
-    EXPECT_EQ(verdict.meeting, c.meeting);
-    EXPECT_EQ(verdict.loops.size(), c.loops);
+    const CFPPolygon polygon = PolygonOf(c.ring);
+    polygon.BeginIteration(1);
+    EXPECT_EQ(LoopsOf(polygon), c.loops);
+    EXPECT_EQ(PointsFromCursor(polygon), c.ring.size() < 3 ? Coordinates(c.ring.begin() + 1, c.ring.end()) : Coordinates{});
+    EXPECT_EQ(polygon.ScalarArea(), c.scalarArea);
+    EXPECT_EQ(PointsOf(polygon), c.ring);
+    const fpgeom::BreakdownVerdict verdict = fpgeom::BreakDownRing(polygon);
+    const SelfMeeting meeting =
+        c.pointsReached > 0 ? SelfMeeting::kGaveUp : c.loops.empty() ? SelfMeeting::kNowhere : SelfMeeting::kLoops;
+    EXPECT_EQ(verdict.meeting, meeting);
+    EXPECT_EQ(verdict.loops.size(), c.loops.size());
     EXPECT_EQ(verdict.pointsReached, c.pointsReached);
   }
 }
@@ -119,11 +83,7 @@ TEST(Breakdown, VerdictTellsARingThatGaveUpFromOneThatMeetsItselfNowhere) {
 // function, is seen by the next breakdown.
 TEST(Breakdown, ComparesAKeptLongRingInsteadOfTrustingIt) {
   struct WritablePolygon : CFPPolygon {
-    void Swap(int i, int j) {
-      CFPPoint& a = m_points.GetAt(m_points.FindIndex(i));
-      CFPPoint& b = m_points.GetAt(m_points.FindIndex(j));
-      std::swap(a, b);
-    }
+    void Swap(int i, int j) { std::swap(m_points.GetAt(m_points.FindIndex(i)), m_points.GetAt(m_points.FindIndex(j))); }
   };
   WritablePolygon ring;
   for (int k = 0; k < 300; ++k) ring.AddTailNode(10 * std::cos(k * 0.02), 10 * std::sin(k * 0.02));

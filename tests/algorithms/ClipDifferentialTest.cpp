@@ -5,52 +5,28 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "algorithms/ClipCases.h"
 #include "algorithms/RingClipping.h"
 #include "fpgeom/algorithms/IntegerClipping.h"
 #include "fpgeom/polygon/FPPolygon.h"
+#include "polygon/PolygonTesting.h"
 
 namespace {
 
 using fpgeom::test::ClipCase;
 using fpgeom::test::ClipCases;
-using fpgeom::test::Points;
+using fpgeom::testing::BitsOf;
+using fpgeom::testing::PolygonOf;
 
 std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_CLIP_CASES", brief); }
 
-// The points by the polygon's own cursor walk; the cursor is read first.
-struct Outcome {
-  int result;
-  bool cursorAtEnd;
-  std::vector<std::uint64_t> bits;
-  bool operator==(const Outcome& other) const {
-    return result == other.result && cursorAtEnd == other.cursorAtEnd && bits == other.bits;
-  }
-};
-
-Outcome OutcomeOf(int result, const CFPPolygon& polygon) {
-  Outcome outcome{result, polygon.isPosValid() == 0, {}};
-  polygon.BeginIteration(DIR_FORWARD);
-  while (polygon.isIterationFinished() == 0) {
-    const CFPPoint point = polygon.getNextNode();
-    for (const double value : {point.x, point.y}) {
-      std::uint64_t bits;
-      std::memcpy(&bits, &value, sizeof bits);
-      outcome.bits.push_back(bits);
-    }
-  }
-  return outcome;
-}
-
-CFPPolygon PolygonOf(const Points& ring) {
-  CFPPolygon polygon;
-  for (const CFPPoint& point : ring) polygon.AddTailNode(point);
-  polygon.BeginIteration(DIR_FORWARD);  // a cursor inside the ring on entry
-  return polygon;
+// The cursor is read before the walk that takes the bits.
+auto OutcomeOf(int result, const CFPPolygon& polygon) {
+  const int cursor = polygon.isPosValid();
+  return std::make_tuple(result, cursor, BitsOf(polygon));
 }
 
 TEST(ClipDifferential, IntersectRectGivesWhatThePassesOverTheListGive) {
@@ -61,6 +37,8 @@ TEST(ClipDifferential, IntersectRectGivesWhatThePassesOverTheListGive) {
     const ClipCase c = cases.Next();
     CFPPolygon fast = PolygonOf(c.ring);
     CFPPolygon plain = PolygonOf(c.ring);
+    fast.BeginIteration(DIR_FORWARD);  // a cursor inside the ring on entry
+    plain.BeginIteration(DIR_FORWARD);
     const int result = fast.IntersectRect(c.rect);
     kept += static_cast<std::uint64_t>(result);
     ASSERT_EQ(OutcomeOf(result, fast), OutcomeOf(fpgeom::detail::PlainIntersectRect(plain, c.rect), plain))
@@ -71,10 +49,36 @@ TEST(ClipDifferential, IntersectRectGivesWhatThePassesOverTheListGive) {
   EXPECT_LT(kept, count - count / 5);
 }
 
-// Integer rings from the same generator, scaled onto a lattice; the plain
-// path is the working polygon of the integer entry points, clipped by passes
-// over its list and written by FillArray.
+// The integer entry points against the working polygon they stand for (the
+// array reversed), clipped by passes over its list and written by FillArray:
+// the same count, the same points, and nothing written into too small an
+// array, by one point.
+void ExpectIntegerClippingAsThePlainPath(const std::vector<tagPOINT>& ring, const tagRECT& rect) {
+  const int n = static_cast<int>(ring.size());
+  CFPPolygon working(ring.data(), n);
+  const int plainResult = fpgeom::detail::PlainIntersectRect(working, CFPRect(&rect)) == 1 ? working.getCount() : 0;
+  std::vector<tagPOINT> plainOut(ring.size() * 2 + 4, tagPOINT{-1, -1});
+  if (plainResult != 0) working.FillArray(plainOut.data(), static_cast<int>(plainOut.size()));
+
+  ASSERT_EQ(GetPolySizeAfterIntersection(ring.data(), n, &rect), plainResult);
+  for (const int slack : {0, -1}) {
+    std::vector<tagPOINT> out(plainOut.size(), tagPOINT{-1, -1});
+    const int outSize = plainResult == 0 ? static_cast<int>(out.size()) : plainResult + slack;
+    ASSERT_EQ(IntersectPolyWithRect(ring.data(), n, &rect, out.data(), outSize), plainResult);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+      const bool written = slack == 0 && i < static_cast<std::size_t>(plainResult);
+      const tagPOINT expected = written ? plainOut[i] : tagPOINT{-1, -1};
+      ASSERT_TRUE(out[i].x == expected.x && out[i].y == expected.y) << "point " << i;
+    }
+  }
+}
+
+// Rings from the same generator, scaled onto a lattice, after the ends of
+// the integer range and a rectangle given top below bottom.
 TEST(ClipDifferential, IntegerEntryPointsGiveWhatThePassesOverTheListGive) {
+  const std::int32_t low = INT32_MIN, high = INT32_MAX;
+  ExpectIntegerClippingAsThePlainPath({{low, low}, {high, low}, {high, high}, {low, high}}, {low, low, high, high});
+  ExpectIntegerClippingAsThePlainPath({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {8, 8, 2, 2});
   ClipCases cases(7);
   const std::uint64_t count = CaseCount(4000) / 4;
   for (std::uint64_t k = 0; k < count; ++k) {
@@ -85,26 +89,10 @@ TEST(ClipDifferential, IntegerEntryPointsGiveWhatThePassesOverTheListGive) {
     };
     std::vector<tagPOINT> ring;
     for (const CFPPoint& point : c.ring) ring.push_back({integer(point.x), integer(point.y)});
-    const tagRECT rect{integer(c.rect.left), integer(c.rect.top), integer(c.rect.right), integer(c.rect.bottom)};
-    const int n = static_cast<int>(ring.size());
-
-    CFPPolygon working(ring.data(), n);
-    const int plainResult = fpgeom::detail::PlainIntersectRect(working, CFPRect(&rect)) == 1 ? working.getCount() : 0;
-    std::vector<tagPOINT> plainOut(ring.size() * 2 + 4, tagPOINT{-1, -1});
-    if (plainResult != 0) working.FillArray(plainOut.data(), static_cast<int>(plainOut.size()));
-
-    ASSERT_EQ(GetPolySizeAfterIntersection(ring.data(), n, &rect), plainResult) << "case " << k;
-    // Too small an array, by one point, must stay untouched.
-    for (const int slack : {0, -1}) {
-      std::vector<tagPOINT> out(plainOut.size(), tagPOINT{-1, -1});
-      const int outSize = plainResult == 0 ? static_cast<int>(out.size()) : plainResult + slack;
-      ASSERT_EQ(IntersectPolyWithRect(ring.data(), n, &rect, out.data(), outSize), plainResult) << "case " << k;
-      for (std::size_t i = 0; i < out.size(); ++i) {
-        const bool written = slack == 0 && i < static_cast<std::size_t>(plainResult);
-        const tagPOINT expected = written ? plainOut[i] : tagPOINT{-1, -1};
-        ASSERT_TRUE(out[i].x == expected.x && out[i].y == expected.y) << "case " << k << ", point " << i;
-      }
-    }
+    SCOPED_TRACE(::testing::Message() << "case " << k);
+    ExpectIntegerClippingAsThePlainPath(ring, {integer(c.rect.left), integer(c.rect.top), integer(c.rect.right),
+                                               integer(c.rect.bottom)});
+    if (::testing::Test::HasFatalFailure()) return;
   }
 }
 

@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "BenchRings.h"
 #include "fpgeom/values/FPPoint.h"
 
 namespace fpgeom::test {
@@ -127,9 +128,10 @@ class ScreenCases {
     return result;
   }
 
+  // The benchmarks' random ring, moved onto the square from (-1, -1) to (1, 1).
   Points RandomRing(int count) {
     Points ring;
-    for (int k = 0; k < count; ++k) ring.emplace_back(Real(-1, 1), Real(-1, 1));
+    for (const auto& vertex : bench::RandomRing(count, m_random())) ring.emplace_back(vertex.x / 500 - 1, vertex.y / 500 - 1);
     return ring;
   }
 

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -19,10 +18,7 @@ namespace {
 
 using fpgeom::detail::PointLocation;
 using fpgeom::test::Points;
-using fpgeom::test::ScreenCases;
-using fpgeom::testing::PointsFromCursor;
-
-std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_LOCATION_CASES", brief); }
+using fpgeom::testing::BitsFromCursor;
 
 // Vertices, points on and beside edges (by a few units in the last place or
 // about 2^-23), at vertex heights, far away, and not finite.
@@ -44,27 +40,28 @@ CFPPoint QueryNear(const Points& ring, std::mt19937_64& random) {
   return q;
 }
 
+// The distance's bits, the cursor after it, the answer, the cursor after it.
+std::vector<std::uint64_t> Located(const CFPPolygon& polygon, const CFPPoint& q, bool screened) {
+  const double distance = PointLocation::DistanceFromPoint(polygon, q, screened);
+  std::vector<std::uint64_t> outcome = BitsFromCursor(polygon);
+  std::uint64_t bits;
+  std::memcpy(&bits, &distance, sizeof bits);
+  outcome.push_back(bits);
+  outcome.push_back(static_cast<std::uint64_t>(PointLocation::PtInPolygon(polygon, q, screened)));
+  const std::vector<std::uint64_t> cursor = BitsFromCursor(polygon);
+  outcome.insert(outcome.end(), cursor.begin(), cursor.end());
+  return outcome;
+}
+
 TEST(PointLocationDifferential, ScreenedGivesThePlainBitsAndCursor) {
-  ScreenCases rings(99);
+  fpgeom::test::ScreenCases rings(99);
   std::mt19937_64 random(5);
-  const std::uint64_t count = CaseCount(3000);
+  const std::uint64_t count = fpgeom::test::RequestedCases("FPGEOM_LOCATION_CASES", 3000);
   for (std::uint64_t k = 0; k < count; ++k) {
     const Points ring = rings.Next();
-    CFPPolygon polygon;
-    for (const CFPPoint& point : ring) polygon.AddTailNode(point);
+    const CFPPolygon polygon = fpgeom::testing::PolygonOf(ring);
     const CFPPoint q = QueryNear(ring, random);
-
-    const double plainDistance = PointLocation::DistanceFromPoint(polygon, q, false);
-    const auto plainCursor = PointsFromCursor(polygon);
-    const double distance = polygon.DistanceFromPoint(q);
-    ASSERT_EQ(std::memcmp(&distance, &plainDistance, sizeof distance), 0)
-        << "case " << k << ": " << distance << " against " << plainDistance;
-    ASSERT_EQ(PointsFromCursor(polygon), plainCursor) << "case " << k;
-
-    const int plainInside = PointLocation::PtInPolygon(polygon, q, false);
-    const auto plainInsideCursor = PointsFromCursor(polygon);
-    ASSERT_EQ(polygon.PtInPolygon(q), plainInside) << "case " << k;
-    ASSERT_EQ(PointsFromCursor(polygon), plainInsideCursor) << "case " << k;
+    ASSERT_EQ(Located(polygon, q, true), Located(polygon, q, false)) << "case " << k;
   }
 }
 

@@ -78,10 +78,8 @@ TEST(PolyRgnQueries, NearestVertexMustBeStrictlyWithinTheLimitAndTheFirstOfEqual
   for (const auto& [what, pt, limit, found, expected] : cases) {
     SCOPED_TRACE(what);
     CFPPoint vertex(9, 9);
-    PutCursorsOnTheHeads(region);
     EXPECT_EQ(region.GetNearestVertex(pt, limit, vertex), found);
     ExpectPoint(vertex, expected.x, expected.y);
-    ExpectCursorsAtTheEnd(region);
   }
 }
 
@@ -143,13 +141,11 @@ void ExpectEveryPolygonTransformed(Transform transform) {
   }
   ASSERT_NE(expected, rings);
   CFPPolyRgn region = RegionOf(rings);
-  PutCursorsOnTheHeads(region);
   transform(region);
-  ExpectCursorsAtTheEnd(region);
   EXPECT_EQ(WalkedRegion(region), expected);
 }
 
-TEST(PolyRgnTransforms, TransformsMoveEveryPointOfEveryPolygonAndEndEveryCursor) {
+TEST(PolyRgnTransforms, TransformsMoveEveryPointOfEveryPolygon) {
   ExpectEveryPolygonTransformed([](auto& shape) { shape.mirror(-1, 1.0, 1.0); });
   ExpectEveryPolygonTransformed([](auto& shape) { shape.resize(CFPPoint(1, 1), 2, 3); });
   ExpectEveryPolygonTransformed([](auto& shape) { shape.rotate(0.75, CFPPoint(1, -2)); });

@@ -7,30 +7,20 @@
 #include <thread>
 #include <vector>
 
-#include "BenchRings.h"
 #include "fpgeom/fpgeom.h"
 #include "prepared/ProbePoints.h"
 
 namespace {
 
-std::vector<CFPPoint> RingOf(fpgeom::bench::Shape shape, int count, double shift) {
-  std::vector<CFPPoint> ring;
-  for (const auto& vertex : fpgeom::bench::MakeRing(shape, count)) ring.emplace_back(vertex.x + shift, vertex.y);
-  return ring;
-}
-
-CFPPolygon* PolygonOf(const std::vector<CFPPoint>& ring) {
-  auto* polygon = new CFPPolygon;
-  for (const CFPPoint& point : ring) polygon->AddTailNode(point);
-  return polygon;
-}
+using fpgeom::bench::Shape;
+using fpgeom::test::BenchRing;
 
 TEST(PreparedConcurrency, ThreadsSharingPreparedObjectsGetTheSerialAnswers) {
-  const auto crossing = RingOf(fpgeom::bench::Shape::kCrossing, 400, 0);
-  const auto star = RingOf(fpgeom::bench::Shape::kStar, 300, 700);
+  const auto crossing = BenchRing(Shape::kCrossing, 400);
+  const auto star = BenchRing(Shape::kStar, 300, 700);
   CFPPolyRgn region;
-  region.AddPolygon(PolygonOf(crossing));
-  region.AddPolygon(PolygonOf(star));
+  region.AddPolygon(fpgeom::test::NewPolygon(crossing));
+  region.AddPolygon(fpgeom::test::NewPolygon(star));
   const fpgeom::PreparedRegion preparedRegion(region);
   region.BeginIteration();
   const fpgeom::PreparedPolygon preparedPolygon(*region.getNextPolygon());

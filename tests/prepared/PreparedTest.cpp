@@ -1,17 +1,16 @@
+// The prepared polygon and region against the plain queries they replace:
+// the same answers to the bit, single and batched, on generated rings and on
+// degenerate ones, at the points where the answers are hardest to get right.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
+#include <iomanip>
 #include <limits>
 #include <memory>
 #include <random>
-#include <sstream>
-#include <string>
 #include <vector>
 
-#include "BenchRings.h"
 #include "algorithms/ScreenCases.h"
 #include "fpgeom/fpgeom.h"
 #include "prepared/ProbePoints.h"
@@ -20,99 +19,86 @@ namespace {
 
 using fpgeom::PreparedPolygon;
 using fpgeom::PreparedRegion;
+using fpgeom::bench::Shape;
 using fpgeom::test::Points;
-using fpgeom::test::ProbePoints;
-using fpgeom::test::ScreenCases;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// FPGEOM_PREPARED_PROBES=1000000 runs the full differential check; ctest
-// runs a brief one.
-std::uint64_t ProbeCount(std::uint64_t brief) {
-  const char* requested = std::getenv("FPGEOM_PREPARED_PROBES");
-  return requested != nullptr ? std::strtoull(requested, nullptr, 10) : brief;
-}
-
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-CFPPolygon PolygonOf(const Points& ring) {
-  CFPPolygon polygon;
-  for (const CFPPoint& point : ring) polygon.AddTailNode(point);
-  return polygon;
-}
-
-std::string Describe(const Points& ring, const CFPPoint& pt) {
-  std::ostringstream text;
-  text.precision(17);
-  text << "at (" << pt.x << ", " << pt.y << ") of the ring";
-  for (const CFPPoint& point : ring) text << " (" << point.x << ", " << point.y << ")";
-  return text.str();
-}
-
-// Compares the prepared answers, single and batched, with the polygon's own
-// and returns the number of differences, reporting the first few.
-std::uint64_t Differences(const Points& ring, const std::vector<CFPPoint>& probes) {
-  const CFPPolygon polygon = PolygonOf(ring);
-  const PreparedPolygon prepared(polygon);
+// Compares every answer of the prepared region of the rings, and of the
+// prepared polygon of each ring, at the probes around all of them; returns
+// the number of differing answers, reporting the first few.
+std::uint64_t Differences(const std::vector<Points>& rings, fpgeom::test::ProbePoints& probes) {
+  CFPPolyRgn region;
+  std::vector<CFPPoint> points;
+  for (const Points& ring : rings) {
+    region.AddPolygon(fpgeom::test::NewPolygon(ring));
+    const std::vector<CFPPoint> around = probes.Around(ring);
+    points.insert(points.end(), around.begin(), around.end());
+  }
   std::vector<double> xy;
-  for (const CFPPoint& pt : probes) xy.insert(xy.end(), {pt.x, pt.y});
-  std::vector<int> inside(probes.size());
-  std::vector<double> distances(probes.size());
-  prepared.PtInPolygon(xy.data(), probes.size(), inside.data());
-  prepared.DistanceFromPoint(xy.data(), probes.size(), distances.data());
-
+  for (const CFPPoint& pt : points) xy.insert(xy.end(), {pt.x, pt.y});
+  const std::size_t count = points.size();
+  std::vector<int> inside(count);
+  std::vector<double> distances(count);
   std::uint64_t differences = 0;
-  for (std::size_t k = 0; k < probes.size(); ++k) {
-    const CFPPoint& pt = probes[k];
-    const int expectedInside = polygon.PtInPolygon(pt);
-    const double expectedDistance = polygon.DistanceFromPoint(pt);
-    const bool same = prepared.PtInPolygon(pt) == expectedInside && inside[k] == expectedInside &&
-                      SameBits(prepared.DistanceFromPoint(pt), expectedDistance) &&
-                      SameBits(distances[k], expectedDistance);
-    if (!same && ++differences <= 3) {
-      ADD_FAILURE() << "inside " << inside[k] << " for " << expectedInside << ", distance " << distances[k]
-                    << " for " << expectedDistance << " " << Describe(ring, pt);
+  const auto expect = [&differences](bool same, const char* what, const CFPPoint& pt) {
+    if (!same && ++differences <= 3) ADD_FAILURE() << std::setprecision(17) << what << " differs at (" << pt.x << ", " << pt.y << ")";
+  };
+  for (region.BeginIteration(); region.isIterationFinished() == 0;) {
+    const CFPPolygon& polygon = *region.getNextPolygon();
+    const PreparedPolygon prepared(polygon);
+    prepared.PtInPolygon(xy.data(), count, inside.data());
+    prepared.DistanceFromPoint(xy.data(), count, distances.data());
+    for (std::size_t k = 0; k < count; ++k) {
+      const int expected = polygon.PtInPolygon(points[k]);
+      const double distance = polygon.DistanceFromPoint(points[k]);
+      expect(inside[k] == expected && prepared.PtInPolygon(points[k]) == expected, "PtInPolygon", points[k]);
+      expect(SameBits(distances[k], distance) && SameBits(prepared.DistanceFromPoint(points[k]), distance),
+             "DistanceFromPoint", points[k]);
     }
+  }
+  const PreparedRegion prepared(region);
+  prepared.PtInRgn(xy.data(), count, inside.data());
+  for (std::size_t k = 0; k < count; ++k) {
+    const int expected = region.PtInRgn(points[k]);
+    expect(inside[k] == expected && prepared.PtInRgn(points[k]) == expected, "PtInRgn", points[k]);
+    expect(SameBits(prepared.DistanceFromPoint(points[k]), region.DistanceFromPoint(points[k])),
+           "the region's DistanceFromPoint", points[k]);
   }
   return differences;
 }
 
-// Now and then a coordinate that is not a number or infinite.
-void MaybePoison(Points& ring, std::mt19937_64& random) {
-  if (ring.empty() || random() % 16 != 0) return;
-  CFPPoint& point = ring[random() % ring.size()];
-  (random() % 2 == 0 ? point.x : point.y) = random() % 2 == 0 ? kNaN : -kInf;
-}
-
-Points BenchRing(fpgeom::bench::Shape shape, int count) {
-  Points ring;
-  for (const auto& vertex : fpgeom::bench::MakeRing(shape, count)) ring.emplace_back(vertex.x, vertex.y);
-  return ring;
-}
-
-TEST(PreparedPolygon, AnswersAsThePolygonDoesOnGeneratedRings) {
-  ScreenCases rings(7);
-  ProbePoints probes(11);
+// FPGEOM_PREPARED_PROBES=1000000 runs the full check; ctest runs a brief one.
+TEST(Prepared, AnswersAsThePlainQueriesOnGeneratedRegions) {
+  fpgeom::test::ScreenCases generated(7);
+  fpgeom::test::ProbePoints probes(11);
   std::mt19937_64 random(13);
-  const std::uint64_t wanted = ProbeCount(8000);
-  std::uint64_t asked = 0;
+  const std::uint64_t wanted = fpgeom::test::RequestedCases("FPGEOM_PREPARED_PROBES", 8000);
+  std::uint64_t rings = 0;
   std::uint64_t differences = 0;
-  for (int round = 0; asked < wanted; ++round) {
-    Points ring = rings.Next();
-    // Longer rings, smooth or crossing themselves, fill bands and trees.
-    if (round % 40 == 39) {
-      ring = BenchRing(round % 80 == 39 ? fpgeom::bench::Shape::kStar : fpgeom::bench::Shape::kCrossing, 160);
+  for (std::uint64_t asked = 0; asked < wanted;) {
+    std::vector<Points> region(1 + random() % 3);
+    for (Points& ring : region) {
+      ring = generated.Next();
+      // Longer rings, smooth or crossing themselves, fill bands and trees.
+      if (++rings % 20 == 0) ring = fpgeom::test::BenchRing(random() % 2 ? Shape::kStar : Shape::kCrossing, 160);
+      if (random() % 12 == 0) ring.resize(random() % 3);
+      // Now and then a coordinate that is not a number or infinite.
+      if (!ring.empty() && random() % 16 == 0) {
+        CFPPoint& point = ring[random() % ring.size()];
+        (random() % 2 == 0 ? point.x : point.y) = random() % 2 == 0 ? kNaN : -kInf;
+      }
+      asked += 12 * ring.size() * region.size();
     }
-    MaybePoison(ring, random);
-    const std::vector<CFPPoint> points = probes.Around(ring);
-    differences += Differences(ring, points);
-    asked += points.size();
+    differences += Differences(region, probes);
   }
-  EXPECT_EQ(differences, 0u) << "of " << asked << " points";
+  EXPECT_EQ(differences, 0u) << "of " << rings << " rings";
 }
 
-TEST(PreparedPolygon, AnswersAsThePolygonDoesOnDegenerateRings) {
+TEST(Prepared, AnswersAsThePlainQueriesOnDegenerateRings) {
   const std::vector<Points> rings = {
       {},
       {{1, 2}},
@@ -120,71 +106,37 @@ TEST(PreparedPolygon, AnswersAsThePolygonDoesOnDegenerateRings) {
       {{1, 1}, {1, 1}},
       {{1, 1}, {1, 1}, {1, 1}},
       {{0, 0}, {0, 1}, {1, 1}, {1, 0}, {0, 0}},
-      {{0, 0}, {4, 0}, {4, 0}, {8, 0}, {8, 4}, {0, 4}},        // a collinear run with a repeated point
-      {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}},          // the breakdown gives up on it
-      {{0, 0}, {2, 2}, {2, 0}, {0, 2}},                        // a figure-eight
-      {{0, 0}, {1e200, 0}, {1e200, 1e200}, {0, 1e200}},        // too large for the distance tree
+      {{0, 0}, {4, 0}, {4, 0}, {8, 0}, {8, 4}, {0, 4}},  // a collinear run with a repeated point
+      {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}},    // the breakdown gives up on it
+      {{0, 0}, {2, 2}, {2, 0}, {0, 2}},                  // a figure-eight
+      {{0, 0}, {1e200, 0}, {1e200, 1e200}, {0, 1e200}},  // too large for the distance tree
       {{0, 0}, {0, kInf}, {1, 1}, {2, 0}},
       {{0, 0}, {0, 1}, {kNaN, 1}, {1, 0}, {1, 0.5}, {2, 0.5}, {2, 0}, {3, 1}, {3, 0}, {4, 0.5}},
   };
-  ProbePoints probes(17);
-  for (const Points& ring : rings) EXPECT_EQ(Differences(ring, probes.Around(ring)), 0u);
-}
-
-TEST(PreparedPolygon, IsASnapshotAndMovesTheCursorNoFurtherThanOneQuery) {
-  CFPPolygon square = PolygonOf({{0, 0}, {0, 1}, {1, 1}, {1, 0}});
-  square.BeginIteration(DIR_FORWARD);
-  const PreparedPolygon prepared(square);
-  EXPECT_EQ(square.isIterationFinished(), 1);  // as after PtInPolygon: the breakdown copies the ring
-
-  CFPPolygon single = PolygonOf({{3, 4}});
-  single.BeginIteration(DIR_FORWARD);
-  const PreparedPolygon preparedSingle(single);
-  EXPECT_EQ(single.isIterationFinished(), 0);
-  EXPECT_EQ(preparedSingle.DistanceFromPoint(CFPPoint(0, 0)), 5.0);
-
-  square.RemoveAll();
-  square.AddTailNode(CFPPoint(5, 5));
-  EXPECT_EQ(prepared.PtInPolygon(CFPPoint(0.5, 0.5)), 1);
-  EXPECT_EQ(prepared.DistanceFromPoint(CFPPoint(0.5, 0.5)), -0.5);
-  const PreparedPolygon copy = prepared;
-  EXPECT_EQ(copy.DistanceFromPoint(CFPPoint(3, 0.5)), 2.0);
-}
-
-TEST(PreparedRegion, AnswersAsTheRegionDoesWithOverlappingPolygons) {
-  ScreenCases rings(23);
-  ProbePoints probes(29);
-  std::mt19937_64 random(31);
-  std::uint64_t differences = 0;
-  for (int round = 0; round < 10; ++round) {
-    CFPPolyRgn region;
-    std::vector<CFPPoint> points;
-    for (int k = 1 + static_cast<int>(random() % 4); k > 0; --k) {
-      Points ring = rings.Next();
-      if (random() % 8 == 0) ring.resize(random() % 3);
-      MaybePoison(ring, random);
-      const std::vector<CFPPoint> around = probes.Around(ring);
-      points.insert(points.end(), around.begin(), around.end());
-      region.AddPolygon(new CFPPolygon(PolygonOf(ring)));
-    }
-    const PreparedRegion prepared(region);
-    std::vector<double> xy;
-    for (const CFPPoint& pt : points) xy.insert(xy.end(), {pt.x, pt.y});
-    std::vector<int> inside(points.size());
-    prepared.PtInRgn(xy.data(), points.size(), inside.data());
-    for (std::size_t k = 0; k < points.size(); ++k) {
-      const int expected = region.PtInRgn(points[k]);
-      if (inside[k] != expected || prepared.PtInRgn(points[k]) != expected ||
-          !SameBits(prepared.DistanceFromPoint(points[k]), region.DistanceFromPoint(points[k]))) {
-        ++differences;
-      }
-    }
-  }
-  EXPECT_EQ(differences, 0u);
-
+  fpgeom::test::ProbePoints probes(17);
+  for (const Points& ring : rings) EXPECT_EQ(Differences({ring}, probes), 0u);
+  EXPECT_EQ(Differences(rings, probes), 0u);
   const PreparedRegion empty{CFPPolyRgn()};
   EXPECT_EQ(empty.PtInRgn(CFPPoint(0, 0)), 0);
   EXPECT_THROW(empty.DistanceFromPoint(CFPPoint(0, 0)), CInvalidArgException);
+}
+
+// Preparing moves the cursor as far as one containment query would, and the
+// prepared polygon and its copies keep answering for the ring as it was.
+TEST(Prepared, PolygonIsASnapshotAndMovesTheCursorNoFurtherThanOneQuery) {
+  const std::unique_ptr<CFPPolygon> square(fpgeom::test::NewPolygon({{0, 0}, {0, 1}, {1, 1}, {1, 0}}));
+  const std::unique_ptr<CFPPolygon> single(fpgeom::test::NewPolygon({{3, 4}}));
+  square->BeginIteration(DIR_FORWARD);
+  single->BeginIteration(DIR_FORWARD);
+  const PreparedPolygon prepared(*square);
+  const PreparedPolygon preparedSingle(*single);
+  EXPECT_EQ(square->isIterationFinished(), 1);
+  EXPECT_EQ(single->isIterationFinished(), 0);
+  EXPECT_EQ(preparedSingle.DistanceFromPoint(CFPPoint(0, 0)), 5.0);
+  square->RemoveAll();
+  square->AddTailNode(CFPPoint(5, 5));
+  EXPECT_EQ(prepared.PtInPolygon(CFPPoint(0.5, 0.5)), 1);
+  EXPECT_EQ(PreparedPolygon(prepared).DistanceFromPoint(CFPPoint(3, 0.5)), 2.0);
 }
 
 }  // namespace

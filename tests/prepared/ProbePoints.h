@@ -1,18 +1,36 @@
-// Points at which the answers about a ring are hardest to get right: its
-// vertices, points on its edges and on the horizontals through its vertices,
-// each also one unit in the last place and one tolerance away, points around
-// its box, and points with coordinates that are not finite.
+// Rings for the prepared queries, and the points at which their answers are
+// hardest to get right: the vertices, points on the edges and on the
+// horizontals through the vertices, each also one unit in the last place or
+// about one tolerance away, points around the box, and points with
+// coordinates that are not finite.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <random>
 #include <vector>
 
+#include "BenchRings.h"
+#include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/values/FPPoint.h"
 
 namespace fpgeom::test {
+
+// A polygon of the points, for a region to own.
+inline CFPPolygon* NewPolygon(const std::vector<CFPPoint>& ring) {
+  auto* polygon = new CFPPolygon;
+  for (const CFPPoint& point : ring) polygon->AddTailNode(point);
+  return polygon;
+}
+
+// A benchmark ring, moved right by shift.
+inline std::vector<CFPPoint> BenchRing(bench::Shape shape, int count, double shift = 0) {
+  std::vector<CFPPoint> ring;
+  for (const auto& vertex : bench::MakeRing(shape, count)) ring.emplace_back(vertex.x + shift, vertex.y);
+  return ring;
+}
 
 class ProbePoints {
  public:
@@ -21,72 +39,54 @@ class ProbePoints {
   // About twelve points for each vertex of ring, and a few more.
   std::vector<CFPPoint> Around(const std::vector<CFPPoint>& ring) {
     std::vector<CFPPoint> probes;
-    if (ring.empty()) {
-      AddNonFinite(probes, CFPPoint(0, 0));
-      return probes;
-    }
-    double left = ring[0].x, right = ring[0].x, bottom = ring[0].y, top = ring[0].y;
-    for (const CFPPoint& p : ring) {
-      left = std::min(left, p.x);
-      right = std::max(right, p.x);
-      bottom = std::min(bottom, p.y);
-      top = std::max(top, p.y);
-    }
+    if (ring.empty() || Chance(0.2)) AddNonFinite(probes, ring.empty() ? CFPPoint(0, 0) : ring[0]);
+    if (ring.empty()) return probes;
+    const auto [left, right] = std::minmax_element(ring.begin(), ring.end(), [](auto& a, auto& b) { return a.x < b.x; });
+    const auto [bottom, top] = std::minmax_element(ring.begin(), ring.end(), [](auto& a, auto& b) { return a.y < b.y; });
     for (std::size_t k = 0; k < ring.size(); ++k) {
       const CFPPoint& a = ring[k];
       const CFPPoint& b = ring[(k + 1) % ring.size()];
       AddNudged(probes, a);
-      const double t = Chance(0.3) ? 0.5 : Real(0, 1);
+      const double t = Chance(0.3) ? 0.5 : Between(0, 1);
       AddNudged(probes, CFPPoint(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t));
-      // On the horizontal through the vertex, where crossings are counted at
-      // vertices and along horizontal runs.
-      probes.emplace_back(Between(left, right), a.y);
+      // Where crossings are counted at vertices and along horizontal runs.
+      probes.emplace_back(Between(left->x, right->x), a.y);
     }
+    const double spreadX = (right->x - left->x) * 0.1, spreadY = (top->y - bottom->y) * 0.1;
     for (int k = 0; k < 4; ++k) {
-      const double spreadX = (right - left) * 0.1, spreadY = (top - bottom) * 0.1;
-      probes.emplace_back(Between(left - spreadX, right + spreadX), Between(bottom - spreadY, top + spreadY));
+      probes.emplace_back(Between(left->x - spreadX, right->x + spreadX), Between(bottom->y - spreadY, top->y + spreadY));
     }
-    AddNudged(probes, CFPPoint(left, bottom));
-    AddNudged(probes, CFPPoint(right, top));
-    if (Chance(0.2)) AddNonFinite(probes, ring[0]);
+    AddNudged(probes, CFPPoint(left->x, bottom->y));
+    AddNudged(probes, CFPPoint(right->x, top->y));
     return probes;
   }
 
  private:
-  // The point, and one of its neighbours one unit in the last place or one
-  // tolerance (or just under or over one tolerance) away.
+  // The point, and beside it one unit in the last place, one tolerance, or
+  // just under or over one tolerance away, in x, in y or in both.
   void AddNudged(std::vector<CFPPoint>& probes, const CFPPoint& point) {
     probes.push_back(point);
     const double tolerance = Chance(0.5) ? 1.1920928955078125e-07 : 2.220446049250313e-16;
-    const double direction = Chance(0.5) ? 1.0 : -1.0;
+    const double away = Chance(0.5) ? std::numeric_limits<double>::infinity() : -std::numeric_limits<double>::infinity();
+    const int kind = Uniform(0, 3);
     const auto nudge = [&](double value) {
-      switch (Uniform(0, 3)) {
-        case 0: return std::nextafter(value, direction * std::numeric_limits<double>::infinity());
-        case 1: return value + direction * tolerance;
-        case 2: return std::nextafter(value + direction * tolerance, value);
-        default: return std::nextafter(value + direction * tolerance, direction * std::numeric_limits<double>::infinity());
-      }
+      const double moved = value + std::copysign(tolerance, away);
+      return kind == 0 ? std::nextafter(value, away) : kind == 1 ? moved : std::nextafter(moved, kind == 2 ? value : away);
     };
-    switch (Uniform(0, 2)) {
-      case 0: probes.emplace_back(nudge(point.x), point.y); break;
-      case 1: probes.emplace_back(point.x, nudge(point.y)); break;
-      default: probes.emplace_back(nudge(point.x), nudge(point.y)); break;
-    }
+    const int which = Uniform(0, 2);
+    probes.emplace_back(which == 1 ? point.x : nudge(point.x), which == 0 ? point.y : nudge(point.y));
   }
 
   static void AddNonFinite(std::vector<CFPPoint>& probes, const CFPPoint& near) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    for (const double odd : {nan, inf, -inf}) {
-      probes.emplace_back(odd, near.y);
-      probes.emplace_back(near.x, odd);
-      probes.emplace_back(odd, odd);
+    for (const double odd : {std::numeric_limits<double>::quiet_NaN(), HUGE_VAL, -HUGE_VAL}) {
+      probes.insert(probes.end(), {CFPPoint(odd, near.y), CFPPoint(near.x, odd), CFPPoint(odd, odd)});
     }
   }
 
-  double Between(double low, double high) { return low == high ? low : Real(0, 1) * (high - low) + low; }
+  double Between(double low, double high) {
+    return low == high ? low : std::uniform_real_distribution<double>(0, 1)(m_random) * (high - low) + low;
+  }
   int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-  double Real(double low, double high) { return std::uniform_real_distribution<double>(low, high)(m_random); }
   bool Chance(double probability) { return std::bernoulli_distribution(probability)(m_random); }
 
   std::mt19937_64 m_random;

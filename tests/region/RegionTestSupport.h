@@ -31,17 +31,6 @@ inline std::vector<CFPPolygon*> PolygonsOf(const CFPPolyRgn& region) {
   return polygons;
 }
 
-// Cursors on the heads before an operation that should walk every point.
-inline void PutCursorsOnTheHeads(const CFPPolyRgn& region) {
-  for (CFPPolygon* polygon : PolygonsOf(region)) polygon->BeginIteration(DIR_FORWARD);
-  region.BeginIteration();
-}
-
-inline void ExpectCursorsAtTheEnd(const CFPPolyRgn& region) {
-  EXPECT_EQ(region.isIterationFinished(), 1);
-  for (const CFPPolygon* polygon : PolygonsOf(region)) EXPECT_EQ(polygon->isIterationFinished(), 1);
-}
-
 class CountedPolygon : public CFPPolygon {
  public:
   explicit CountedPolygon(const Ring& points = {}) {

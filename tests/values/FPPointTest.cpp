@@ -3,10 +3,13 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <tuple>
 #include <vector>
 
-#include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/values/FPPoint.h"
+#include "fpgeom/values/FPRect.h"
+#include "fpgeom/values/FPSegment.h"
+#include "fpgeom/values/FPSize.h"
 #include "fpgeom/values/Tolerance.h"
 #include "values/ArchiveRecord.h"
 
@@ -15,24 +18,46 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 
-TEST(Point, EqualityAllowsTwoToTheMinus23InEachCoordinateInclusiveAndAbsolute) {
+// Points, sizes, rectangles and segments all compare each coordinate on its
+// own: equal when at most 2^-23 apart (absolute, not relative), and a NaN
+// difference is not greater than that.
+TEST(Values, EqualityAllowsTwoToTheMinus23InEveryCoordinateInclusiveAndAbsolute) {
   const double eps = fpgeom::kPointEpsilon;
-  const double justOver = std::nextafter(eps, 1.0);
-  EXPECT_TRUE(CFPPoint(0, 0) == CFPPoint(-eps, eps));
-  EXPECT_FALSE(CFPPoint(0, 0) == CFPPoint(justOver, 0));
-  EXPECT_TRUE(CFPPoint(0, 0) != CFPPoint(0, -justOver));
-  // One ulp at 1e10 is 2^-19: a relative tolerance would call these equal.
-  EXPECT_FALSE(CFPPoint(1e10, 0) == CFPPoint(std::nextafter(1e10, 2e10), 0));
-  // A NaN difference is not greater than the tolerance.
-  EXPECT_TRUE(CFPPoint(kNaN, 0) == CFPPoint(5, 0));
-  EXPECT_FALSE(CFPPoint(kNaN, 0) == CFPPoint(5, 1));
+  const std::tuple<double, double, bool> cases[] = {
+      {0, eps, true}, {0, -eps, true}, {0, std::nextafter(eps, 1.0), false}, {0, -std::nextafter(eps, 1.0), false},
+      {1e10, std::nextafter(1e10, 2e10), false},  // one unit in the last place is 2^-19 there
+      {kNaN, 5, true},
+  };
+  for (const auto& [first, second, equal] : cases) {
+    SCOPED_TRACE(testing::Message() << first << " against " << second);
+    for (int field = 0; field < 4; ++field) {
+      double a[4] = {1, 2, 3, 4};
+      double b[4] = {1, 2, 3, 4};
+      a[field] = first;
+      b[field] = second;
+      const CFPPoint a1(a[0], a[1]), a2(a[2], a[3]), b1(b[0], b[1]), b2(b[2], b[3]);
+      EXPECT_EQ(CFPRect(a[0], a[1], a[2], a[3]) == CFPRect(b[0], b[1], b[2], b[3]), equal) << field;
+      EXPECT_EQ(CFPRect(a[0], a[1], a[2], a[3]) != CFPRect(b[0], b[1], b[2], b[3]), !equal) << field;
+      EXPECT_EQ(CFPSegment(a1, a2) == CFPSegment(b1, b2), equal) << field;
+      EXPECT_EQ(CFPSegment(a1, a2) |= CFPSegment(b2, b1), equal) << field;
+      if (field >= 2) continue;
+      EXPECT_EQ(a1 == b1, equal) << field;
+      EXPECT_EQ(a1 != b1, !equal) << field;
+      EXPECT_EQ(CFPSize(a[0], a[1]) == CFPSize(b[0], b[1]), equal) << field;
+      EXPECT_EQ(CFPSize(a[0], a[1]) != CFPSize(b[0], b[1]), !equal) << field;
+    }
+  }
+  // Direction-free equality of segments takes either order, but not a
+  // segment that merely shares one end.
+  const CFPSegment forward(CFPPoint(0, 0), CFPPoint(1, 0));
+  EXPECT_FALSE(forward == CFPSegment(CFPPoint(1, 0), CFPPoint(0, 0)));
+  EXPECT_FALSE(forward |= CFPSegment(CFPPoint(1, 0), CFPPoint(0, 1)));
+  EXPECT_FALSE(forward |= CFPSegment(CFPPoint(0, 0), CFPPoint(0, 0)));
 }
 
+// Sizes and rectangles convert through the same rounding.
 TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
-  const struct {
-    double x, y;
-    std::int32_t expectedX, expectedY;
-  } cases[] = {
+  const std::tuple<double, double, std::int32_t, std::int32_t> cases[] = {
       {2.5, -2.5, 3, -3},
       {2.4999, -0.5, 2, -1},
       {0.49999999999999994, -0.49999999999999994, 0, 0},
@@ -40,10 +65,10 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
       {2147483647.5, -2147483648.5, kIntMin, kIntMin},
       {kNaN, std::numeric_limits<double>::infinity(), kIntMin, kIntMin},
   };
-  for (const auto& c : cases) {
-    const CPoint converted = CFPPoint(c.x, c.y);
-    EXPECT_EQ(converted.x, c.expectedX) << c.x;
-    EXPECT_EQ(converted.y, c.expectedY) << c.y;
+  for (const auto& [x, y, expectedX, expectedY] : cases) {
+    const CPoint converted = CFPPoint(x, y);
+    EXPECT_EQ(converted.x, expectedX) << x;
+    EXPECT_EQ(converted.y, expectedY) << y;
   }
 }
 
@@ -53,19 +78,30 @@ TEST(Point, ObjectReferenceNamesTheClassWithSchemaOneBeforeXThenYAsLittleEndianD
       0, 0, 0, 0, 0, 0, 0x00, 0x40, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF,      // x 2, y -0.5
   };
   EXPECT_EQ(fpgeom::testing::StoreObject(CFPPoint(2.0, -0.5)), expected);
-
   const auto loaded = fpgeom::testing::LoadObject(expected, RUNTIME_CLASS(CFPPoint));
   ASSERT_NE(loaded, nullptr);
   ASSERT_EQ(loaded->GetRuntimeClass(), RUNTIME_CLASS(CFPPoint));
   EXPECT_EQ(static_cast<const CFPPoint&>(*loaded).x, 2.0);
   EXPECT_EQ(static_cast<const CFPPoint&>(*loaded).y, -0.5);
+}
 
-  CFPPoint shortRecord(0, 0);
-  try {
-    fpgeom::testing::LoadRecord(shortRecord, {0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0});
-    FAIL() << "a 10-byte record loaded";
-  } catch (const CArchiveException& error) {
-    EXPECT_EQ(error.m_cause, CArchiveException::endOfFile);
+TEST(Point, DistanceAvoidsOverflowAndRotationTurnsClockwiseAddingTheCentreLast) {
+  // The squares would overflow; powers of two keep the answer exact.
+  EXPECT_EQ(CFPPoint(0.0, 0.0).distance(CFPPoint(std::ldexp(3.0, 600), std::ldexp(-4.0, 600))), std::ldexp(5.0, 600));
+  // cos(pi/2) is 6.1e-17: it vanishes when the centre's 1 is added last,
+  // and survives about the origin.
+  const double quarter = std::acos(-1.0) / 2;
+  // point, angle, centre, result
+  const std::tuple<CFPPoint, double, CFPPoint, CFPPoint> cases[] = {
+      {{1.0, 2.0}, quarter, {1.0, 1.0}, {2.0, 1.0}},
+      {{2.0, 1.0}, -quarter, {1.0, 1.0}, {1.0, 2.0}},
+      {{1.0, 0.0}, quarter, {0.0, 0.0}, {std::cos(quarter), -1.0}},
+  };
+  for (const auto& [start, angle, center, expected] : cases) {
+    CFPPoint point = start;
+    point.rotate(angle, center);
+    EXPECT_EQ(point.x, expected.x) << start.x << ", " << start.y;
+    EXPECT_EQ(point.y, expected.y) << start.x << ", " << start.y;
   }
 }
 

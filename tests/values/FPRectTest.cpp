@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "fpgeom/values/FPRect.h"
@@ -15,6 +16,10 @@ using fpgeom::testing::ExpectRect;
 using fpgeom::testing::RectFromCorners;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+const CFPRect kSquare = RectFromCorners(0, 0, 10, 10);
+const CFPRect kZero = RectFromCorners(0, 0, 0, 0);
+// Each location query is asked of the square and of its inverted twin: both answer alike.
+const CFPRect kSquares[] = {kSquare, RectFromCorners(10, 10, 0, 0)};
 
 TEST(Rect, IntegerRectangleIsNormalisedOnTheWayInAndRoundedOnTheWayOut) {
   const CRect integer(10, 0, 0, 20);  // left 10, top 0, right 0, bottom 20
@@ -33,37 +38,19 @@ TEST(Rect, IntegerRectangleIsNormalisedOnTheWayInAndRoundedOnTheWayOut) {
   EXPECT_EQ(view->top, 100);
 }
 
-TEST(Rect, EqualityAllowsTwoToTheMinus23InEachFieldInclusive) {
-  const CFPRect rect(0.0, 1.0, 2.0, 3.0);
-  const double eps = fpgeom::kPointEpsilon;
-  EXPECT_TRUE(rect == CFPRect(eps, 1.0 - eps, 2.0, 3.0));
-  EXPECT_FALSE(rect == CFPRect(-std::nextafter(eps, 1.0), 1.0, 2.0, 3.0));
-  EXPECT_FALSE(rect == CFPRect(0.0, 1.0, 2.0 + 2 * eps, 3.0));
-  EXPECT_TRUE(rect != CFPRect(0.0, 1.0, 2.0, 3.0 + 2 * eps));
-  EXPECT_FALSE(rect != CFPRect(0.0, 1.0, kNaN, 3.0));
-}
-
-TEST(Rect, EmptyWhenEitherAbsoluteExtentIsAtMostTwoToTheMinus52) {
+TEST(Rect, EmptyWhenEitherAbsoluteExtentIsAtMostTwoToTheMinus52AndNormalizeOrdersEachAxisAlone) {
   const double eps = fpgeom::kDoubleEpsilon;
-  const struct {
-    double width, height;
-    int expected;
-  } cases[] = {{1.0, 1.0, 0}, {eps, 1.0, 1}, {std::nextafter(eps, 1.0), 1.0, 0}, {1.0, -eps, 1}, {-2.0, -3.0, 0},
-               {kNaN, 1.0, 1}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(RectFromCorners(0.0, 0.0, c.width, c.height).IsRectEmpty(), c.expected) << c.width << " x " << c.height;
+  const std::tuple<double, double, int> cases[] = {
+      {1.0, 1.0, 0}, {eps, 1.0, 1}, {std::nextafter(eps, 1.0), 1.0, 0}, {1.0, -eps, 1}, {-2.0, -3.0, 0}, {kNaN, 1.0, 1}};
+  for (const auto& [width, height, expected] : cases) {
+    EXPECT_EQ(RectFromCorners(0.0, 0.0, width, height).IsRectEmpty(), expected) << width << " x " << height;
   }
-}
-
-TEST(Rect, NormalizeOrdersEachAxisOnItsOwnAndSetRectEmptyZeroes) {
   CFPRect rect(0.0, 2.0, 9.0, 3.0);
   rect.Normalize();
   ExpectRect(rect, 0.0, 3.0, 2.0, 9.0);
   rect = CFPRect(5.0, -5.0, 7.0, 1.0);
   rect.Normalize();
   ExpectRect(rect, -5.0, 1.0, 5.0, 7.0);
-  rect.setRectEmpty();
-  ExpectRect(rect, 0.0, 0.0, 0.0, 0.0);
 }
 
 TEST(Rect, RecordIsLeftBottomRightTopAsLittleEndianDoublesAndLoadsIntoAWorkingRectangle) {
@@ -80,6 +67,74 @@ TEST(Rect, RecordIsLeftBottomRightTopAsLittleEndianDoublesAndLoadsIntoAWorkingRe
   ExpectRect(loadedRect, 1.0, 2.0, 3.0, -0.5);
   loadedRect.LeftBottom().x = 0.0;  // the corners refer to the loaded object's own fields
   EXPECT_EQ(loadedRect.left, 0.0);
+}
+
+// PtInRect holds the left and bottom edges but not the right and top; the
+// distance is negative inside and reaches the corners from outside.
+TEST(Rect, LocationIsHalfOpenAndTheDistanceIsSigned) {
+  const std::tuple<double, double, int> inside[] = {
+      {0, 0, 1},  {9.999999, 9.999999, 1}, {10, 5, 0},   {5, 10, 0},   {0, 10, 0},
+      {-1e-300, 5, 0}, {5, -1e-300, 0},    {kNaN, 5, 0}, {5, kNaN, 0},
+  };
+  const double eps = fpgeom::kDoubleEpsilon;
+  const std::tuple<double, double, double> distances[] = {
+      {5, 1, -1}, {5, 5, -5}, {-1, 5, 1}, {13, 14, 5}, {-3, -4, 5}, {10, 5, 0}, {0, 0, 0}, {-6, 18, 10},
+      // Within 2^-52 inside an edge counts as outside it; exactly 2^-52 as inside.
+      {eps / 2, 5, eps / 2}, {eps, 5, -eps},
+  };
+  for (const CFPRect& square : kSquares) {
+    for (const auto& [x, y, expected] : inside) EXPECT_EQ(square.PtInRect(CFPPoint(x, y)), expected) << x << ", " << y;
+    for (const auto& [x, y, expected] : distances) {
+      EXPECT_EQ(square.DistanceFromPoint(CFPPoint(x, y)), expected) << x << ", " << y;
+    }
+  }
+  ExpectRect(kSquares[1], 10, 10, 0, 0);
+}
+
+// Both work on normalised copies, so either operand may be the result.
+// Intersection needs a positive area and empties the result otherwise; union
+// passes over empty operands and returns 1 when the union is empty.
+TEST(Rect, SetOperationsTakeNormalisedCopiesOfTheOperandsThatCount) {
+  const auto corners = RectFromCorners;
+  const std::tuple<const char*, bool, CFPRect, CFPRect, int, CFPRect> cases[] = {
+      {"overlap", true, kSquare, corners(5, 5, 20, 20), 1, corners(5, 5, 10, 10)},
+      {"shared edge", true, kSquare, corners(10, 0, 20, 10), 0, kZero},
+      {"apart", true, kSquare, corners(11, 0, 20, 10), 0, kZero},
+      {"sliver empty by tolerance", true, corners(0, 0, 1e-16, 1), corners(0, 0, 1, 1), 1, corners(0, 0, 1e-16, 1)},
+      {"inverted operands", true, corners(10, 10, 0, 0), corners(5, 20, 20, 5), 1, corners(5, 5, 10, 10)},
+      {"zero operand", true, kZero, kSquare, 0, kZero},
+      {"union, both count", false, kSquare, corners(5, -5, 20, 5), 0, corners(0, -5, 20, 10)},
+      {"union, second empty", false, kSquare, kZero, 0, kSquare},
+      {"union, first empty", false, corners(50, 50, 50, 60), kSquare, 0, kSquare},
+      {"union, sliver empty by tolerance", false, corners(-9, 0, -9 + 1e-16, 1), corners(3, 3, 4, 4), 0,
+       corners(3, 3, 4, 4)},
+      {"union, inverted alone", false, corners(4, 3, 2, 1), kZero, 0, corners(2, 1, 4, 3)},
+      {"union, both empty", false, corners(5, 5, 5, 9), corners(1, 1, 2, 1), 1, kZero},
+  };
+  for (const auto& [what, intersect, first, second, expected, e] : cases) {
+    SCOPED_TRACE(what);
+    CFPRect result(1, 2, 3, 4);
+    EXPECT_EQ(intersect ? result.IntersectRect(first, second) : result.UnionRect(first, second), expected);
+    ExpectRect(result, e.left, e.bottom, e.right, e.top);
+  }
+  CFPRect rect = kSquare;
+  EXPECT_EQ(rect.IntersectRect(corners(5, -5, 15, 5), rect), 1);
+  ExpectRect(rect, 5, 0, 10, 5);
+  rect = corners(10, 10, 0, 0);
+  EXPECT_EQ(rect.UnionRect(rect, corners(-5, 2, -1, 1)), 0);
+  ExpectRect(rect, -5, 0, 10, 10);
+}
+
+// Axis 1 reflects about x = cx, 0 about y = cy, -1 about both; each new edge
+// is the reflection of the opposite one, so normalisation is kept.
+TEST(Rect, MirrorReflectsAboutTheLinesItsAxisCodeNamesAndKeepsNormalisation) {
+  const std::tuple<int, double, double, double, double> cases[] = {
+      {1, 8, 0, 10, 1}, {0, 0, 9, 2, 10}, {-1, 8, 9, 10, 10}, {2, 0, 0, 2, 1}, {-2, 0, 0, 2, 1}};
+  for (const auto& [axis, left, bottom, right, top] : cases) {
+    CFPRect rect = RectFromCorners(0, 0, 2, 1);
+    rect.mirror(axis, 5, 5);
+    ExpectRect(rect, left, bottom, right, top);
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,7 +24,7 @@ void ExpectPoint(const CFPPoint& point, double x, double y) {
   EXPECT_EQ(point.y, y);
 }
 
-TEST(PolyRgnQueries, EmptyRegionAnswersWithoutTouchingTheResult) {
+TEST(PolyRgnQueries, EmptyOrPointlessRegionsAnswerWithoutTouchingTheResult) {
   CFPPolyRgn region;
   CFPPoint untouched(7.0, 8.0);
   EXPECT_EQ(region.PtInRgn(CFPPoint(0, 0)), 0);
@@ -31,6 +32,7 @@ TEST(PolyRgnQueries, EmptyRegionAnswersWithoutTouchingTheResult) {
   EXPECT_EQ(region.GetNearestVertex(CFPPoint(0, 0), 1e9, untouched), 0);
   EXPECT_EQ(region.GetCenterPoint(untouched), 0);
   EXPECT_EQ(region.getMassCenter(untouched), 0);
+  EXPECT_EQ(RegionOf({{{0, 0}, {1, 1}}, {{2, 2}}}).getMassCenter(untouched), 0);
   ExpectPoint(untouched, 7.0, 8.0);
   EXPECT_EQ(region.Area(), 0.0);
 }
@@ -54,7 +56,6 @@ TEST(PolyRgnQueries, PtInRgnAndIsIntersectStopOnThePolygonAfterTheFirstHit) {
   EXPECT_EQ(region.getCurrentPolygon(), polygons[2]);
   EXPECT_EQ(region.isIntersect(*MakePolygon(Square(5.5, 0.5, 1))), 1);
   EXPECT_EQ(region.getCurrentPolygon(), polygons[2]);
-
   region.BeginIteration();
   EXPECT_EQ(region.PtInRgn(CFPPoint(3, 3)), 0);
   EXPECT_EQ(region.isIterationFinished(), 1);
@@ -64,55 +65,39 @@ TEST(PolyRgnQueries, PtInRgnAndIsIntersectStopOnThePolygonAfterTheFirstHit) {
 }
 
 TEST(PolyRgnQueries, NearestVertexMustBeStrictlyWithinTheLimitAndTheFirstOfEqualsWins) {
-  const struct {
-    const char* what;
-    CFPPoint pt;
-    double limit;
-    int found;
-    double x, y;
-  } cases[] = {
-      {"one away with the limit 1", CFPPoint(-1, 0), 1.0, 0, 9, 9},
-      {"one away with a larger limit", CFPPoint(-1, 0), 1.5, 1, 0, 0},
+  // what, point, limit, found, vertex
+  const std::tuple<const char*, CFPPoint, double, int, CFPPoint> cases[] = {
+      {"one away with the limit 1", {-1, 0}, 1.0, 0, {9, 9}},
+      {"one away with a larger limit", {-1, 0}, 1.5, 1, {0, 0}},
       // (3, 1) is 2 from (1, 1) in the first square and from (5, 1) in the second.
-      {"a tie across polygons", CFPPoint(3, 1), 5.0, 1, 1, 1},
-      {"a nearer vertex in the later polygon", CFPPoint(4, 1), 5.0, 1, 5, 1},
-      {"a tie inside one polygon", CFPPoint(0.5, -1), 5.0, 1, 0, 0},
+      {"a tie across polygons", {3, 1}, 5.0, 1, {1, 1}},
+      {"a nearer vertex in the later polygon", {4, 1}, 5.0, 1, {5, 1}},
+      {"a tie inside one polygon", {0.5, -1}, 5.0, 1, {0, 0}},
   };
   CFPPolyRgn region = RegionOf({Square(0, 0, 1), Square(5, 0, 1)});
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, pt, limit, found, expected] : cases) {
+    SCOPED_TRACE(what);
     CFPPoint vertex(9, 9);
-    PutCursorsOnTheHeads(region);
-    EXPECT_EQ(region.GetNearestVertex(c.pt, c.limit, vertex), c.found);
-    ExpectPoint(vertex, c.x, c.y);
-    ExpectCursorsAtTheEnd(region);
+    EXPECT_EQ(region.GetNearestVertex(pt, limit, vertex), found);
+    ExpectPoint(vertex, expected.x, expected.y);
   }
 }
 
-TEST(PolyRgnQueries, BoundsAndTheirCenterJoinOnlyPolygonsWithWidthAndHeight) {
+// Bounds join only polygons with width and height: the all-zero start is
+// replaced, not joined with the origin, and a flat polygon adds nothing. The
+// mass centre weighs each polygon of three or more points the same.
+TEST(PolyRgnQueries, BoundsCentreAndMassCentreJoinThePolygonsThatHaveThem) {
   const CFPPolyRgn region = RegionOf({Square(0, 0, 10), Square(20, 0, 10)});
-  PutCursorsOnTheHeads(region);
   ExpectRect(region.getBoundsRect(), 0, 0, 30, 10);
-  ExpectCursorsAtTheEnd(region);
   CFPPoint center;
   EXPECT_EQ(region.GetCenterPoint(center), 1);
   ExpectPoint(center, 15.0, 5.0);
-
-  // The all-zero start is replaced, not joined with the origin, and a flat
-  // polygon adds nothing, wherever it lies.
   ExpectRect(RegionOf({{{-50, -50}, {-40, -50}}, Square(5, 6, 1), {}}).getBoundsRect(), 5, 6, 6, 7);
   EXPECT_EQ(RegionOf({{{0, 0}, {10, 0}}}).GetCenterPoint(center), 1);
   ExpectPoint(center, 0.0, 0.0);
-}
-
-TEST(PolyRgnQueries, MassCenterWeighsEachPolygonOfThreeOrMorePointsTheSame) {
   // Vertex means (1, 1) and (11, 11), whatever the sizes and point counts.
-  CFPPoint center(-1, -1);
   EXPECT_EQ(RegionOf({Square(0, 0, 2), {{10, 10}, {10, 13}, {13, 10}}, {{100, 100}, {200, 200}}}).getMassCenter(center), 1);
   ExpectPoint(center, 6.0, 6.0);
-  CFPPoint untouched(-1, -1);
-  EXPECT_EQ(RegionOf({{{0, 0}, {1, 1}}, {{2, 2}}}).getMassCenter(untouched), 0);
-  ExpectPoint(untouched, -1.0, -1.0);
 }
 
 TEST(PolyRgnQueries, IsIntersectWithARectangleAnswersAsClippingWouldWithoutClipping) {
@@ -124,6 +109,48 @@ TEST(PolyRgnQueries, IsIntersectWithARectangleAnswersAsClippingWouldWithoutClipp
     EXPECT_EQ(region.isIterationFinished(), 1);
     EXPECT_EQ(WalkedRegion(region), rings);
   }
+}
+
+TEST(PolyRgnTransforms, IntersectRectDeletesTheClippedAwayPolygonsAndKeepsTheOrder) {
+  CFPPolyRgn region = RegionOf({{{1, 1}, {1, 2}, {2, 2}, {2, 1}}});
+  region.AddPolygon(new CountedPolygon({{10, 10}, {10, 12}, {12, 12}}));
+  region.AddPolygon(MakePolygon({{-2, -2}, {2, -2}, {2, 2}, {-2, 2}}).release());
+  region.AddPolygon(new CountedPolygon({{0, 0}, {1, 1}}));
+  region.BeginIteration();
+
+  EXPECT_EQ(region.IntersectRect(CFPRect(0.0, 4.0, 0.0, 4.0)), 1);
+  EXPECT_EQ(CountedPolygon::Alive(), 0);
+  EXPECT_EQ(region.isIterationFinished(), 1);
+  EXPECT_EQ(WalkedRegion(region),
+            (std::vector<Ring>{{{1, 1}, {1, 2}, {2, 2}, {2, 1}}, {{0, 0}, {2, 0}, {2, 2}, {0, 2}}}));
+
+  EXPECT_EQ(region.IntersectRect(CFPRect(100.0, 101.0, 100.0, 101.0)), 0);
+  EXPECT_EQ(region.getCount(), 0);
+}
+
+// Each transform of the region is that of the polygon applied to each of its
+// polygons in turn.
+template <class Transform>
+void ExpectEveryPolygonTransformed(Transform transform) {
+  const std::vector<Ring> rings = {{{3, 5}, {4, 7}, {6, 5}}, {{-2, 0.5}, {0, -4}}};
+  std::vector<Ring> expected;
+  for (const Ring& ring : rings) {
+    const auto polygon = MakePolygon(ring);
+    transform(*polygon);
+    expected.push_back(WalkedRing(*polygon));
+  }
+  ASSERT_NE(expected, rings);
+  CFPPolyRgn region = RegionOf(rings);
+  transform(region);
+  EXPECT_EQ(WalkedRegion(region), expected);
+}
+
+TEST(PolyRgnTransforms, TransformsMoveEveryPointOfEveryPolygon) {
+  ExpectEveryPolygonTransformed([](auto& shape) { shape.mirror(-1, 1.0, 1.0); });
+  ExpectEveryPolygonTransformed([](auto& shape) { shape.resize(CFPPoint(1, 1), 2, 3); });
+  ExpectEveryPolygonTransformed([](auto& shape) { shape.rotate(0.75, CFPPoint(1, -2)); });
+  ExpectEveryPolygonTransformed([](auto& shape) { shape += CFPSize(1, -0.5); });
+  ExpectEveryPolygonTransformed([](auto& shape) { shape -= CFPSize(1, -0.5); });
 }
 
 }  // namespace

@@ -1,17 +1,15 @@
 // Shared by the robustness tests: rings and regions as coordinate lists,
 // read back by walks that must visit exactly getCount() elements, and
-// archive bytes written by hand.
+// archives loaded from bytes.
 #pragma once
 
-#include <cstdint>
-#include <cstring>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "fpgeom/fpgeom.h"
+#include "values/ArchiveRecord.h"
 
 namespace fpgeom::test {
 
@@ -40,36 +38,7 @@ inline std::vector<Ring> WalkedRegion(const CFPPolyRgn& region) {
   return rings;
 }
 
-// Archive bytes in the framework's little-endian format.
-class ArchiveBytes {
- public:
-  ArchiveBytes& Word(std::uint16_t value) { return Little(value, 2); }
-  ArchiveBytes& Dword(std::uint32_t value) { return Little(value, 4); }
-  ArchiveBytes& Double(double value) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return Little(bits, 8);
-  }
-  ArchiveBytes& NewClass(std::uint16_t schema, const std::string& name) {
-    Word(0xFFFF).Word(schema).Word(static_cast<std::uint16_t>(name.size()));
-    m_bytes.insert(m_bytes.end(), name.begin(), name.end());
-    return *this;
-  }
-  ArchiveBytes& PolygonRecord(const Ring& ring) {
-    Word(static_cast<std::uint16_t>(ring.size()));
-    for (const auto& [x, y] : ring) Double(x).Double(y);
-    return *this;
-  }
-  std::vector<BYTE>& bytes() { return m_bytes; }
-
- private:
-  ArchiveBytes& Little(std::uint64_t value, int size) {
-    for (int i = 0; i < size; ++i) m_bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
-    return *this;
-  }
-
-  std::vector<BYTE> m_bytes;
-};
+using fpgeom::testing::ArchiveBytes;
 
 // A loading archive over bytes that it does not own.
 struct LoadingArchive {

@@ -1,6 +1,7 @@
-// Containment of one ring from bands of edges. Every test below is the
+// Containment of one ring from a grid of edges. Every test below is the
 // crossing count's own, evaluated in the same order, so the answer has the
-// same bits; the bands only leave out edges that the count would pass over.
+// same bits; the grid only leaves out edges that the count would pass over,
+// and counts without a look the edges it would find crossing.
 #include "prepared/CrossingIndex.h"
 
 #include <algorithm>
@@ -72,6 +73,29 @@ bool AllFinite(const std::vector<RingPoint>& points) {
                      [](const RingPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
 }
 
+// How far beyond the edge's own widths the count's line x can fall at a
+// height between Low and High: the slope times the heights the margin adds,
+// the rounding of the line formula (a few units in the last place of its
+// terms, divided by the height), and the tolerance of the x tests. Every
+// bound is taken several times over; an edge reached too far is only
+// examined where it need not be.
+void SetReach(CrossingEdge& edge) {
+  const double minX = std::min(edge.ax, edge.bx), maxX = std::max(edge.ax, edge.bx);
+  double reach = 2 * kPointEpsilon;
+  if (!edge.horizontal) {
+    const double dx = std::fabs(edge.bx - edge.ax), dy = std::fabs(edge.by - edge.ay);
+    const double heights = std::max(std::fabs(edge.ay), std::fabs(edge.by)) + 1.0;
+    const double terms = dx * heights + std::fabs(edge.bx * edge.ay) + std::fabs(edge.by * edge.ax);
+    const double widths = std::max(std::fabs(edge.ax), std::fabs(edge.bx));
+    reach += 4 * kPointEpsilon * dx / dy + 0x1p-49 * (terms / dy + widths);
+  }
+  if (std::isnan(reach)) reach = std::numeric_limits<double>::infinity();
+  edge.left = minX - reach;
+  edge.right = maxX + reach;
+}
+
+constexpr std::size_t kMostColumns = 64;
+
 }  // namespace
 
 CrossingIndex::CrossingIndex(const std::vector<RingPoint>& points, const CFPRect& bounds) {
@@ -81,10 +105,13 @@ CrossingIndex::CrossingIndex(const std::vector<RingPoint>& points, const CFPRect
   m_bottom = bounds.bottom;
   m_right = bounds.right;
   m_top = bounds.top;
+  // A ring with a coordinate that is not finite is counted edge by edge in
+  // one cell: the heights and widths of its edges say nothing about which
+  // edges count.
+  m_finite = AllFinite(points);
 
   const std::vector<double> nextChanges = NextHeightChanges(points);
-  std::vector<CrossingEdge> edges;
-  edges.reserve(points.size());
+  m_edges.reserve(points.size());
   for (std::size_t end = 0; end < points.size(); ++end) {
     const RingPoint& a = points[end == 0 ? points.size() - 1 : end - 1];
     const RingPoint& b = points[end];
@@ -95,71 +122,159 @@ CrossingIndex::CrossingIndex(const std::vector<RingPoint>& points, const CFPRect
     edge.by = b.y;
     edge.horizontal = std::fabs(a.y - b.y) < kPointEpsilon;
     edge.countsAtEnd = (b.y - a.y >= 0.0) == (nextChanges[end] >= 0.0);
-    edges.push_back(edge);
+    if (m_finite) {
+      SetReach(edge);
+    } else {
+      edge.left = -std::numeric_limits<double>::infinity();
+      edge.right = std::numeric_limits<double>::infinity();
+    }
+    m_edges.push_back(edge);
   }
 
-  // A ring with a coordinate that is not finite is counted edge by edge in
-  // one band: the heights of its edges say nothing about which edges count.
-  m_finite = AllFinite(points);
-  std::size_t bands = 1;
   const double height = m_top - m_bottom;
-  if (m_finite && height > 0 && std::isfinite(height)) {
-    bands = std::max<std::size_t>(1, points.size() / 2);
-    m_bandScale = static_cast<double>(bands) / height;
-    if (!std::isfinite(m_bandScale)) bands = 1;
-  }
-  // Edges that span many bands would repeat in each: fewer, taller bands
-  // keep the index within a few records per edge.
-  const std::size_t budget = 4 * edges.size() + 64;
-  std::vector<BandRange> ranges(edges.size());
-  for (;; bands = std::max<std::size_t>(1, bands / 2)) {
-    m_bandCount = bands;
-    if (bands > 1) m_bandScale = static_cast<double>(bands) / height;
-    std::size_t records = 0;
-    for (std::size_t k = 0; k < edges.size(); ++k) {
-      ranges[k] = BandRange{BandOf(Low(edges[k])), BandOf(High(edges[k]))};
-      records += ranges[k].last - ranges[k].first + 1;
+  const double width = m_right - m_left;
+  const bool banded = m_finite && height > 0 && std::isfinite(height);
+  // Edges that span many cells are filed in each: fewer, taller bands keep
+  // the index within 32 records of four bytes per edge.
+  const std::size_t budget = 32 * m_edges.size() + 64;
+  std::vector<Span> bandSpans(m_edges.size());
+  for (std::size_t bands = banded ? std::max<std::size_t>(1, points.size() / 2) : 1;;
+       bands = std::max<std::size_t>(1, bands / 2)) {
+    Shape(Grid{bands, std::clamp<std::size_t>(bands / 4, 1, kMostColumns)}, height, width);
+    for (std::size_t k = 0; k < m_edges.size(); ++k) {
+      bandSpans[k] = Span{BandOf(Low(m_edges[k])), BandOf(High(m_edges[k]))};
     }
-    if (bands == 1 || records <= budget) break;
+    const std::size_t cells = m_grid.bands * m_grid.columns;
+    if (bands == 1 || (Records(bandSpans) <= budget && cells <= budget / 4)) break;
   }
-  Fill(edges, ranges);
+  Fill(bandSpans);
+}
+
+void CrossingIndex::Shape(Grid grid, double height, double width) {
+  m_grid = Grid{1, 1};
+  if (grid.bands > 1) {
+    m_bandScale = static_cast<double>(grid.bands) / height;
+    if (!std::isfinite(m_bandScale)) return;
+    m_grid.bands = grid.bands;
+  }
+  if (m_grid.bands > 1 && grid.columns > 1 && width > 0 && std::isfinite(width)) {
+    m_columnScale = static_cast<double>(grid.columns) / width;
+    if (std::isfinite(m_columnScale)) m_grid.columns = grid.columns;
+  }
 }
 
 // Monotone in y, so an edge listed in the bands of its low and high and
 // every band between is found from any height between them.
 std::size_t CrossingIndex::BandOf(double y) const {
-  if (m_bandCount == 1) return 0;
+  if (m_grid.bands == 1) return 0;
   const double place = (y - m_bottom) * m_bandScale;
   if (!(place >= 0.0)) return 0;
-  if (!(place < static_cast<double>(m_bandCount))) return m_bandCount - 1;
+  if (!(place < static_cast<double>(m_grid.bands))) return m_grid.bands - 1;
   return static_cast<std::size_t>(place);
 }
 
-void CrossingIndex::Fill(const std::vector<CrossingEdge>& edges, const std::vector<BandRange>& ranges) {
-  std::vector<std::uint32_t> starts(m_bandCount + 1, 0);
-  for (const BandRange& range : ranges) {
-    for (std::size_t band = range.first; band <= range.last; ++band) ++starts[band + 1];
+// Monotone in x as BandOf is in y: a point in a column left of the column
+// of an edge's left is left of it, and one right of the column of its right
+// is right of it.
+std::size_t CrossingIndex::ColumnOf(double x) const {
+  if (m_grid.columns == 1) return 0;
+  const double place = (x - m_left) * m_columnScale;
+  if (!(place >= 0.0)) return 0;
+  if (!(place < static_cast<double>(m_grid.columns))) return m_grid.columns - 1;
+  return static_cast<std::size_t>(place);
+}
+
+// Whether the edge runs from below every height of the band to above every
+// height of it, so that at each of them the count finds it strictly between
+// its ends: as BandOf is monotone, a height in a band above the band of an
+// end is above that end.
+bool CrossingIndex::Crosses(const CrossingEdge& edge, std::size_t band) const {
+  if (edge.horizontal) return false;
+  return BandOf(std::min(edge.ay, edge.by)) < band && band < BandOf(std::max(edge.ay, edge.by));
+}
+
+std::size_t CrossingIndex::Records(const std::vector<Span>& bandSpans) const {
+  std::size_t records = 0;
+  for (std::size_t k = 0; k < m_edges.size(); ++k) {
+    const CrossingEdge& edge = m_edges[k];
+    for (std::size_t band = bandSpans[k].first; band <= bandSpans[k].last; ++band) {
+      records += Crosses(edge, band) ? ColumnOf(edge.right) - ColumnOf(edge.left) + 1 : 1;
+    }
   }
-  for (std::size_t band = 0; band < m_bandCount; ++band) starts[band + 1] += starts[band];
-  m_bandStart = starts;
-  m_edges.resize(starts[m_bandCount]);
-  for (std::size_t k = 0; k < edges.size(); ++k) {
-    for (std::size_t band = ranges[k].first; band <= ranges[k].last; ++band) m_edges[starts[band]++] = edges[k];
+  return records;
+}
+
+void CrossingIndex::Fill(const std::vector<Span>& bandSpans) {
+  const std::size_t columns = m_grid.columns;
+  const std::size_t cells = m_grid.bands * columns;
+  std::vector<std::uint32_t> cellStart(cells + 1, 0), bandStart(m_grid.bands + 1, 0);
+  std::vector<std::int64_t> rightSteps(cells + 1, 0);
+  for (std::size_t k = 0; k < m_edges.size(); ++k) {
+    const CrossingEdge& edge = m_edges[k];
+    for (std::size_t band = bandSpans[k].first; band <= bandSpans[k].last; ++band) {
+      if (!Crosses(edge, band)) {
+        ++bandStart[band + 1];
+        continue;
+      }
+      const std::size_t row = band * columns, first = ColumnOf(edge.left);
+      for (std::size_t column = first; column <= ColumnOf(edge.right); ++column) ++cellStart[row + column + 1];
+      // Wholly to the right of the cells of the row left of its own.
+      rightSteps[row] += 1;
+      rightSteps[row + first] -= 1;
+    }
+  }
+  for (std::size_t cell = 0; cell < cells; ++cell) cellStart[cell + 1] += cellStart[cell];
+  for (std::size_t band = 0; band < m_grid.bands; ++band) bandStart[band + 1] += bandStart[band];
+  m_cellStart = cellStart;
+  m_bandStart = bandStart;
+  m_cellEdges.resize(cellStart[cells]);
+  m_bandEdges.resize(bandStart[m_grid.bands]);
+  m_crossingsRight.resize(cells);
+  std::int64_t running = 0;
+  for (std::size_t cell = 0; cell < cells; ++cell) {
+    running += rightSteps[cell];
+    m_crossingsRight[cell] = static_cast<std::uint32_t>(running);
+  }
+  for (std::size_t k = 0; k < m_edges.size(); ++k) {
+    const CrossingEdge& edge = m_edges[k];
+    const auto index = static_cast<std::uint32_t>(k);
+    for (std::size_t band = bandSpans[k].first; band <= bandSpans[k].last; ++band) {
+      if (!Crosses(edge, band)) {
+        m_bandEdges[bandStart[band]++] = index;
+        continue;
+      }
+      const std::size_t row = band * columns;
+      for (std::size_t column = ColumnOf(edge.left); column <= ColumnOf(edge.right); ++column) {
+        m_cellEdges[cellStart[row + column]++] = index;
+      }
+    }
+  }
+  if (!m_finite) return;
+  for (std::size_t band = 0; band < m_grid.bands; ++band) {
+    std::stable_sort(m_bandEdges.begin() + m_bandStart[band], m_bandEdges.begin() + m_bandStart[band + 1],
+                     [this](std::uint32_t a, std::uint32_t b) { return m_edges[a].right > m_edges[b].right; });
   }
 }
 
-int CrossingIndex::CountInBand(double x, double y) const {
+int CrossingIndex::CountInCell(double x, double y) const {
+  // A coordinate that is not a number puts the point on no edge and makes
+  // it cross none, in any ring.
+  if (std::isnan(x) || std::isnan(y)) return 0;
   const std::size_t band = BandOf(y);
-  const CrossingEdge* edge = m_edges.data() + m_bandStart[band];
-  const CrossingEdge* const end = m_edges.data() + m_bandStart[band + 1];
+  const std::size_t cell = band * m_grid.columns + ColumnOf(x);
   // The count's answer does not depend on the order of its edges: a boundary
   // hit anywhere answers 1, and crossings only add up.
-  int crossings = 0;
-  for (; edge != end; ++edge) {
-    // Also passes over every edge for a height that is not a number, which
-    // no test of the count finds on an edge or crossing it in any ring.
-    if (m_finite && !(y >= Low(*edge) && y <= High(*edge))) continue;
-    const EdgeFinding finding = Examine(*edge, x, y);
+  std::uint32_t crossings = m_crossingsRight[cell];
+  for (std::uint32_t k = m_cellStart[cell]; k < m_cellStart[cell + 1]; ++k) {
+    const EdgeFinding finding = Examine(m_edges[m_cellEdges[k]], x, y);
+    if (finding == EdgeFinding::kOnBoundary) return 1;
+    if (finding == EdgeFinding::kCrosses) ++crossings;
+  }
+  for (std::uint32_t k = m_bandStart[band]; k < m_bandStart[band + 1]; ++k) {
+    const CrossingEdge& edge = m_edges[m_bandEdges[k]];
+    if (x > edge.right) break;
+    if (m_finite && !(y >= Low(edge) && y <= High(edge))) continue;
+    const EdgeFinding finding = Examine(edge, x, y);
     if (finding == EdgeFinding::kOnBoundary) return 1;
     if (finding == EdgeFinding::kCrosses) ++crossings;
   }
@@ -177,7 +292,9 @@ std::vector<RingPoint> RingPointsOf(const CFPPolygon& polygon) {
 }
 
 std::size_t CrossingIndex::MemoryBytes() const {
-  return sizeof *this + m_bandStart.capacity() * sizeof(std::uint32_t) + m_edges.capacity() * sizeof(CrossingEdge);
+  const std::size_t indexes = m_cellStart.capacity() + m_cellEdges.capacity() + m_crossingsRight.capacity() +
+                              m_bandStart.capacity() + m_bandEdges.capacity();
+  return sizeof *this + m_edges.capacity() * sizeof(CrossingEdge) + indexes * sizeof(std::uint32_t);
 }
 
 }  // namespace fpgeom::detail

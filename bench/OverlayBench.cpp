@@ -3,12 +3,12 @@
 // engine and building the result region; GEOS's start from its own
 // geometries, built once.
 #include <benchmark/benchmark.h>
-#include <geos_c.h>
 
 #include <memory>
 #include <vector>
 
 #include "BenchRings.h"
+#include "GeosRings.h"
 #include "fpgeom/overlay.h"
 
 namespace {
@@ -73,14 +73,7 @@ struct GeosWorld {
   GEOSContextHandle_t context = GEOS_init_r();
   ~GeosWorld() { GEOS_finish_r(context); }
 
-  GEOSGeometry* Polygon(const Ring& ring) const {
-    GEOSCoordSequence* sequence = GEOSCoordSeq_create_r(context, static_cast<unsigned>(ring.size() + 1), 2);
-    for (std::size_t k = 0; k <= ring.size(); ++k) {
-      const auto& vertex = ring[k % ring.size()];
-      GEOSCoordSeq_setXY_r(context, sequence, static_cast<unsigned>(k), vertex.x, vertex.y);
-    }
-    return GEOSGeom_createPolygon_r(context, GEOSGeom_createLinearRing_r(context, sequence), nullptr, 0);
-  }
+  GEOSGeometry* Polygon(const Ring& ring) const { return fpgeom::bench::GeosRingPolygon(context, ring); }
 };
 
 void Geos(benchmark::State& state, GeosOperation operation, const Ring& a, const Ring& b) {

@@ -82,7 +82,7 @@ BENCHMARK_CAPTURE(SelfIntersection, star, Shape::kStar)->Name("SelfIntersection/
 #endif
 
 #ifdef FPGEOM_BENCH_WITH_GEOS
-#include <geos_c.h>
+#include "GeosRings.h"
 
 namespace geos_peer {
 
@@ -101,12 +101,7 @@ struct Geometry {
 };
 
 GEOSGeometry* RingPolygon(const std::vector<fpgeom::bench::Vertex>& vertices) {
-  GEOSCoordSequence* sequence = GEOSCoordSeq_create_r(Context(), static_cast<unsigned>(vertices.size() + 1), 2);
-  for (std::size_t k = 0; k <= vertices.size(); ++k) {
-    const auto& vertex = vertices[k % vertices.size()];
-    GEOSCoordSeq_setXY_r(Context(), sequence, static_cast<unsigned>(k), vertex.x, vertex.y);
-  }
-  return GEOSGeom_createPolygon_r(Context(), GEOSGeom_createLinearRing_r(Context(), sequence), nullptr, 0);
+  return fpgeom::bench::GeosRingPolygon(Context(), vertices);
 }
 
 std::vector<GEOSGeometry*> Queries() {

@@ -100,7 +100,7 @@ BENCHMARK_CAPTURE(BatchPtInPolygon, single, false)->Name("PreparedBatch/fpgeom/s
 }  // namespace
 
 #ifdef FPGEOM_BENCH_WITH_GEOS
-#include <geos_c.h>
+#include "GeosRings.h"
 
 namespace geos_prepared_peer {
 
@@ -110,13 +110,7 @@ GEOSContextHandle_t Context() {
 }
 
 GEOSGeometry* RingPolygon(Shape shape, int count) {
-  const auto vertices = MakeRing(shape, count);
-  GEOSCoordSequence* sequence = GEOSCoordSeq_create_r(Context(), static_cast<unsigned>(vertices.size() + 1), 2);
-  for (std::size_t k = 0; k <= vertices.size(); ++k) {
-    const auto& vertex = vertices[k % vertices.size()];
-    GEOSCoordSeq_setXY_r(Context(), sequence, static_cast<unsigned>(k), vertex.x, vertex.y);
-  }
-  return GEOSGeom_createPolygon_r(Context(), GEOSGeom_createLinearRing_r(Context(), sequence), nullptr, 0);
+  return fpgeom::bench::GeosRingPolygon(Context(), MakeRing(shape, count));
 }
 
 // Covers counts the boundary as inside, as PtInPolygon does.

@@ -7,15 +7,9 @@
 namespace fpgeom::io {
 namespace {
 
-using testing::AddRing;
 using testing::RingsAsPairs;
 
-Document TwoRings() {
-  Document document;
-  AddRing(document, {{0, 0}, {0, 1}, {2, 1}, {2, 0}});
-  AddRing(document, {{0.1, 0.2}, {3, 4}, {5, -6}});
-  return document;
-}
+Document TwoRings() { return testing::DocumentOf({{{0, 0}, {0, 1}, {2, 1}, {2, 0}}, {{0.1, 0.2}, {3, 4}, {5, -6}}}); }
 
 std::string ErrorOf(const std::string& bytes) {
   return testing::ReadErrorOf([&] { ReadArchive(bytes, "doc.fpgeom"); });

@@ -22,14 +22,10 @@ TEST(Document, TellsFormatsByNameExtensionAndContent) {
 }
 
 TEST(Document, SameRingsComparesEveryPointExactly) {
-  Document a, b, c;
-  testing::AddRing(a, {{0, 0}, {0, 1}, {1, 1}});
-  testing::AddRing(b, {{0, 0}, {0, 1}, {1, 1}});
-  testing::AddRing(c, {{0, 0}, {0, 1}, {1, 1.0000000000000002}});
-  EXPECT_TRUE(SameRings(a.rings, b.rings));
-  EXPECT_FALSE(SameRings(a.rings, c.rings));
-  testing::AddRing(b, {{0, 0}, {0, 1}, {1, 1}});
-  EXPECT_FALSE(SameRings(a.rings, b.rings));
+  const Document a = testing::DocumentOf({{{0, 0}, {0, 1}, {1, 1}}});
+  EXPECT_TRUE(SameRings(a.rings, testing::DocumentOf({{{0, 0}, {0, 1}, {1, 1}}}).rings));
+  EXPECT_FALSE(SameRings(a.rings, testing::DocumentOf({{{0, 0}, {0, 1}, {1, 1.0000000000000002}}}).rings));
+  EXPECT_FALSE(SameRings(a.rings, testing::DocumentOf({{{0, 0}, {0, 1}, {1, 1}}, {{0, 0}, {0, 1}, {1, 1}}}).rings));
 }
 
 }  // namespace

@@ -7,26 +7,24 @@
 
 #include "fpgeom/io/Document.h"
 #include "fpgeom/io/IoErrors.h"
+#include "robustness/RobustnessSupport.h"
 
 namespace fpgeom::io::testing {
 
-using Ring = std::vector<std::pair<double, double>>;
+using test::Ring;
 
-inline void AddRing(Document& document, const Ring& ring) {
-  auto polygon = std::make_unique<CFPPolygon>();
-  for (const auto& [x, y] : ring) polygon->AddTailNode(x, y);
-  document.rings.AddPolygon(polygon.release());
-}
-
-inline std::vector<Ring> RingsAsPairs(const Document& document) {
-  std::vector<Ring> rings;
-  for (const CFPPolygon& polygon : RingsOf(document.rings)) {
-    Ring ring;
-    for (const CFPPoint& point : PointsOf(polygon)) ring.emplace_back(point.x, point.y);
-    rings.push_back(ring);
+inline Document DocumentOf(const std::vector<Ring>& rings, const Ring& points = {}) {
+  Document document;
+  for (const Ring& ring : rings) {
+    auto polygon = std::make_unique<CFPPolygon>();
+    test::AppendRing(*polygon, ring);
+    document.rings.AddPolygon(polygon.release());
   }
-  return rings;
+  for (const auto& [x, y] : points) document.points.emplace_back(x, y);
+  return document;
 }
+
+inline std::vector<Ring> RingsAsPairs(const Document& document) { return test::WalkedRegion(document.rings); }
 
 inline Ring PointsAsPairs(const Document& document) {
   Ring points;

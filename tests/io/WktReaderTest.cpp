@@ -21,7 +21,7 @@ TEST(WktReader, EveryRingBecomesOnePolygonWithoutItsClosingPointAndPointsJoinInO
                                    {{1, 1}, {2, 1}, {2, 2}},
                                    {{5, 5}, {5, 6}, {6, 6}},
                                    {{7, 7}, {7, 8}, {8, 8}},  // not closed in the text: kept whole
-                                   {{0.1, 0.30000000000000004}, {1e-300, -2.5}, {3, 3}}};
+                                   {{3, 3}, {1e-300, -2.5}, {0.1, 0.30000000000000004}}};  // turned clockwise
   EXPECT_EQ(RingsAsPairs(document), rings);
   const Ring points = {{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}};
   EXPECT_EQ(PointsAsPairs(document), points);

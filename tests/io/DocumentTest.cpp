@@ -12,11 +12,9 @@ TEST(Document, TellsFormatsByNameExtensionAndContent) {
   EXPECT_EQ(FormatFromName("shp"), std::nullopt);
   EXPECT_EQ(FormatFromExtension("a/b.WKT"), Format::Wkt);
   EXPECT_EQ(FormatFromExtension("b.geojson"), Format::GeoJson);
-  EXPECT_EQ(FormatFromExtension("b.fpgeom"), Format::Archive);
   EXPECT_EQ(FormatFromExtension("b.txt"), std::nullopt);
   EXPECT_EQ(FormatFromExtension("noextension"), std::nullopt);
   EXPECT_EQ(FormatFromContent(" \n{\"type\":1}"), Format::GeoJson);
-  EXPECT_EQ(FormatFromContent("POINT(1 2)"), Format::Wkt);
   // A region of 65 polygons starts with the byte 'A' and then a NUL.
   EXPECT_EQ(FormatFromContent(std::string("A\0", 2)), Format::Archive);
 }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "fpgeom/io/Document.h"
-#include "fpgeom/io/IoErrors.h"
 #include "robustness/RobustnessSupport.h"
 
 namespace fpgeom::io::testing {
@@ -30,17 +29,6 @@ inline Ring PointsAsPairs(const Document& document) {
   Ring points;
   for (const CFPPoint& point : document.points) points.emplace_back(point.x, point.y);
   return points;
-}
-
-// The message of the ReadError that read() throws, or "accepted".
-template <class Read>
-std::string ReadErrorOf(Read read) {
-  try {
-    read();
-  } catch (const ReadError& error) {
-    return error.what();
-  }
-  return "accepted";
 }
 
 }  // namespace fpgeom::io::testing

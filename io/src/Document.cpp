@@ -1,8 +1,12 @@
 #include "fpgeom/io/Document.h"
 
+#include "PolygonRoles.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 namespace fpgeom::io {
 namespace {
@@ -73,5 +77,33 @@ bool SameRings(const CFPPolyRgn& a, const CFPPolyRgn& b) {
   const std::vector<CFPPolygon> ringsB = RingsOf(b);
   return std::equal(ringsA.begin(), ringsA.end(), ringsB.begin(), ringsB.end(), SameRing);
 }
+
+std::vector<int> OuterRingsOf(const std::vector<CFPPolygon>& rings) {
+  std::vector<int> outer;
+  int current = kNoOuterRing;
+  for (const CFPPolygon& ring : rings) {
+    const int index = static_cast<int>(outer.size());
+    if (ring.getCount() == 0) {
+      outer.push_back(kNoOuterRing);
+    } else {
+      if (ring.Area() >= 0) current = index;
+      outer.push_back(current);
+    }
+  }
+  return outer;
+}
+
+std::vector<int> OuterRingsOf(const CFPPolyRgn& region) { return OuterRingsOf(RingsOf(region)); }
+
+namespace detail {
+
+void AddPolygonByRole(std::vector<std::unique_ptr<CFPPolygon>> rings, CFPPolyRgn& region) {
+  for (std::size_t k = 0; k < rings.size(); ++k) {
+    if (k == 0 ? rings[k]->Area() < 0 : rings[k]->Area() > 0) rings[k]->Revert();
+    region.AddPolygon(rings[k].release());
+  }
+}
+
+}  // namespace detail
 
 }  // namespace fpgeom::io

@@ -4,9 +4,11 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "PolygonRoles.h"
 #include "fpgeom/io/GeoJson.h"
 #include "fpgeom/io/IoErrors.h"
 
@@ -82,10 +84,13 @@ class GeoJsonWalker {
 
   void ReadPolygon(const json& rings, const std::string& pointer) {
     RequireArray(rings, pointer, "an array of rings");
-    for (std::size_t i = 0; i < rings.size(); ++i) m_document.rings.AddPolygon(ReadRing(rings[i], Index(pointer, i)).release());
+    std::vector<std::unique_ptr<CFPPolygon>> polygon;
+    for (std::size_t i = 0; i < rings.size(); ++i) polygon.push_back(ReadRing(rings[i], Index(pointer, i)));
+    detail::AddPolygonByRole(std::move(polygon), m_document.rings);
   }
 
-  // A map holds rings, so a line counts only when it closes on itself.
+  // A map holds rings, so a line counts only when it closes on itself. A
+  // line has no role, so it keeps its direction.
   void ReadClosedLine(const json& positions, const std::string& pointer) {
     RequireArray(positions, pointer, "a line string: an array of positions");
     if (positions.size() < 2 || positions.front() != positions.back()) {

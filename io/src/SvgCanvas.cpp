@@ -47,6 +47,17 @@ std::string SvgCanvas::Ring(const std::vector<CFPPoint>& points, const std::stri
   return "<polygon points=\"" + list + "\" " + style + "/>\n";
 }
 
+std::string SvgCanvas::Rings(const std::vector<std::vector<CFPPoint>>& rings, const std::string& style) const {
+  std::string path;
+  for (const std::vector<CFPPoint>& ring : rings) {
+    for (std::size_t k = 0; k < ring.size(); ++k) {
+      path += (k == 0 ? (path.empty() ? "M" : " M") : k == 1 ? " L" : " ") + X(ring[k].x) + "," + Y(ring[k].y);
+    }
+    if (!ring.empty()) path += " Z";
+  }
+  return "<path d=\"" + path + "\" fill-rule=\"evenodd\" " + style + "/>\n";
+}
+
 std::string SvgCanvas::Line(const CFPPoint& from, const CFPPoint& to, const std::string& style) const {
   return "<line x1=\"" + X(from.x) + "\" y1=\"" + Y(from.y) + "\" x2=\"" + X(to.x) + "\" y2=\"" + Y(to.y) + "\" " +
          style + "/>\n";

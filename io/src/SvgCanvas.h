@@ -26,6 +26,9 @@ class SvgCanvas {
   // The opening tag of the nested <svg> placed at (x, y) pixels.
   std::string Open(double x, double y) const;
   std::string Ring(const std::vector<CFPPoint>& points, const std::string& style) const;
+  // Rings as the subpaths of one path filled by the even-odd rule, so that
+  // an outer ring's holes show as holes.
+  std::string Rings(const std::vector<std::vector<CFPPoint>>& rings, const std::string& style) const;
   std::string Line(const CFPPoint& from, const CFPPoint& to, const std::string& style) const;
   std::string Circle(const CFPPoint& centre, double radiusInPixels, const std::string& style) const;
   std::string Square(const CFPPoint& centre, double sideInPixels, const std::string& style) const;

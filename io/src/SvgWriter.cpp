@@ -85,19 +85,33 @@ class SceneDrawer {
   const std::vector<LegendEntry>& Legend() const { return m_legend; }
 
  private:
+  // Each outer ring with its holes as one shape; a ring of negative area
+  // that no outer ring holds on its own, dashed.
   std::string Rings() {
     std::string svg;
-    int filled = 0;
+    const std::vector<int> outer = OuterRingsOf(m_scene.rings);
+    std::vector<std::vector<std::vector<CFPPoint>>> shapes;
+    int holes = 0;
     int negative = 0;
-    const std::string width = "stroke-width=\"" + NumberText(m_canvas.Pixels(1.5)) + "\"";
-    for (const CFPPolygon& ring : m_scene.rings) {
-      const bool isFilled = ring.Area() >= 0;
-      ++(isFilled ? filled : negative);
-      const std::string dash = isFilled ? "" : " stroke-dasharray=\"" + NumberText(m_canvas.Pixels(6)) + "\"";
-      svg += m_canvas.Ring(PointsOf(ring), (isFilled ? kFilledStyle : kNegativeStyle) + (" " + width) + dash);
+    const std::string width = " stroke-width=\"" + NumberText(m_canvas.Pixels(1.5)) + "\"";
+    for (std::size_t k = 0; k < m_scene.rings.size(); ++k) {
+      const std::vector<CFPPoint> points = PointsOf(m_scene.rings[k]);
+      if (points.empty()) continue;
+      if (outer[k] == kNoOuterRing) {
+        ++negative;
+        svg += m_canvas.Ring(points, kNegativeStyle + width + " stroke-dasharray=\"" +
+                                         NumberText(m_canvas.Pixels(6)) + "\"");
+        continue;
+      }
+      if (outer[k] == static_cast<int>(k)) shapes.emplace_back();
+      else ++holes;
+      shapes.back().push_back(points);
     }
+    for (const auto& shape : shapes) svg += m_canvas.Rings(shape, kFilledStyle + width);
+    const int filled = static_cast<int>(shapes.size());
     if (filled > 0) Add(Box(kFilledStyle), "filled ring, area >= 0 (" + std::to_string(filled) + ")");
-    if (negative > 0) Add(Box(kNegativeStyle), "ring of negative area (" + std::to_string(negative) + ")");
+    if (holes > 0) Add(Box("fill=\"#ffffff\" stroke=\"#1d3557\""), "hole (" + std::to_string(holes) + ")");
+    if (negative > 0) Add(Box(kNegativeStyle), "ring of negative area, no outer ring (" + std::to_string(negative) + ")");
     return svg;
   }
 

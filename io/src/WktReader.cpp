@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "PolygonRoles.h"
 #include "fpgeom/io/IoErrors.h"
 #include "fpgeom/io/Wkt.h"
 
@@ -68,10 +69,6 @@ std::unique_ptr<CFPPolygon> PolygonOfRing(const Points& ring) {
   return polygon;
 }
 
-// Every ring of a polygon, outer and inner alike, becomes one polygon.
-void AddRings(const std::vector<Points>& rings, Document& document) {
-  for (const Points& ring : rings) document.rings.AddPolygon(PolygonOfRing(ring).release());
-}
 
 // What a coordinate holds beyond x and y: nothing, Z, M or both.
 enum class Extra { None, Z, M, ZM };
@@ -172,24 +169,25 @@ class WktParser {
     return points;
   }
 
-  // A map holds rings, so a line counts only when it closes on itself.
+  // A map holds rings, so a line counts only when it closes on itself. A
+  // line has no role, so it keeps its direction.
   void ReadClosedLine() {
     const Token& start = Peek();
     const Points line = ReadPointList();
     if (line.size() < 2 || !SamePoint(line.front(), line.back())) {
       Fail(start, "expected a closed LINESTRING (its last point repeating its first) to read as a ring");
     }
-    AddRings({line}, m_document);
+    m_document.rings.AddPolygon(PolygonOfRing(line).release());
   }
 
   void ReadPolygon() {
-    std::vector<Points> rings;
+    std::vector<std::unique_ptr<CFPPolygon>> rings;
     Expect(Token::Open, "'('");
     do {
-      rings.push_back(ReadPointList());
+      rings.push_back(PolygonOfRing(ReadPointList()));
     } while (TakeIf(Token::Comma));
     Expect(Token::Close, "',' or ')'");
-    AddRings(rings, m_document);
+    detail::AddPolygonByRole(std::move(rings), m_document.rings);
   }
 
   // x y, then as many more numbers as the geometry's Z and M say (a third

@@ -43,8 +43,9 @@ py::object Loaded(const io::Document& document, bool withPoints) {
 }
 
 constexpr const char* kLoadsNote =
-    "Every ring becomes one Polygon, outer and inner rings alike, with its closing point dropped\n"
-    "and its direction kept. Loose points (POINT, MULTIPOINT) are returned as an N x 2 array\n"
+    "Every ring becomes one Polygon, with its closing point dropped, by its role: a polygon's\n"
+    "first ring is turned clockwise (an outer ring), the rings after it counter-clockwise (its\n"
+    "holes), whatever their direction in the text; a closed line keeps its direction. Loose points (POINT, MULTIPOINT) are returned as an N x 2 array\n"
     "when with_points is true: the result is then (region, points). ValueError, naming the\n"
     "line and column, when the text does not parse.";
 
@@ -70,15 +71,18 @@ void BindIo(py::module_& module) {
         return io::WriteWkt(DocumentOf(geometry, points));
       },
       arg("geometry"), arg("points") = py::none(),
-      "WKT of a Region or Polygon (each ring one polygon) and, when given, an N x 2 array of\n"
-      "loose points as a MULTIPOINT. Numbers are written so that they read back exactly.");
+      "WKT of a Region or Polygon (each clockwise ring a polygon with the anticlockwise rings\n"
+      "after it as its holes; anticlockwise rings before any clockwise one as closed lines) and,\n"
+      "when given, an N x 2 array of loose points as a MULTIPOINT. It reads back ring for ring,\n"
+      "and numbers read back exactly.");
   module.def(
       "dumps_geojson", [](const py::object& geometry, const py::object& points) {
         return io::WriteGeoJson(DocumentOf(geometry, points));
       },
       arg("geometry"), arg("points") = py::none(),
-      "A GeoJSON FeatureCollection of a Region or Polygon (one Polygon feature per ring) and,\n"
-      "when given, an N x 2 array of loose points as one MultiPoint feature.");
+      "A GeoJSON FeatureCollection of a Region or Polygon (grouped as dumps_wkt does, outer rings\n"
+      "anticlockwise and holes clockwise as RFC 7946 asks) and, when given, an N x 2 array of\n"
+      "loose points as one MultiPoint feature. It reads back ring for ring.");
   module.def(
       "render_svg",
       [](const py::object& geometry, const py::object& inside, const py::object& outside, const std::string& title) {

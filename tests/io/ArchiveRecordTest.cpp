@@ -1,24 +1,21 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "IoTesting.h"
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/io/ArchiveRecord.h"
+#include "fpgeom/io/IoErrors.h"
 
 namespace fpgeom::io {
 namespace {
 
-using testing::AddRing;
 using testing::RingsAsPairs;
 
-Document TwoRings() {
-  Document document;
-  AddRing(document, {{0, 0}, {0, 1}, {2, 1}, {2, 0}});
-  AddRing(document, {{0.1, 0.2}, {3, 4}, {5, -6}});
-  return document;
-}
+Document TwoRings() { return testing::DocumentOf({{{0, 0}, {0, 1}, {2, 1}, {2, 0}}, {{0.1, 0.2}, {3, 4}, {5, -6}}}); }
 
-std::string ErrorOf(const std::string& bytes) {
-  return testing::ReadErrorOf([&] { ReadArchive(bytes, "doc.fpgeom"); });
+void ExpectRefused(const std::string& bytes, const std::string& message) {
+  EXPECT_THAT([&] { ReadArchive(bytes, "doc.fpgeom"); },
+              ::testing::ThrowsMessage<ReadError>(::testing::StrEq("doc.fpgeom: " + message)));
 }
 
 TEST(ArchiveRecord, WritesTheRegionRecordAsTheLibraryStoresIt) {
@@ -34,12 +31,12 @@ TEST(ArchiveRecord, WritesTheRegionRecordAsTheLibraryStoresIt) {
 
 TEST(ArchiveRecord, RejectsTruncatedRecordsTrailingBytesAndForeignClasses) {
   const std::string bytes = WriteArchive(TwoRings().rings);
-  EXPECT_EQ(ErrorOf(bytes.substr(0, bytes.size() - 3)), "doc.fpgeom: the archive ends inside the region record");
-  EXPECT_EQ(ErrorOf(""), "doc.fpgeom: the archive ends inside the region record");
-  EXPECT_EQ(ErrorOf(bytes + "x"), "doc.fpgeom: expected the end of the file after the region record");
+  ExpectRefused(bytes.substr(0, bytes.size() - 3), "the archive ends inside the region record");
+  ExpectRefused("", "the archive ends inside the region record");
+  ExpectRefused(bytes + "x", "expected the end of the file after the region record");
   // One object of class "CFPPoint", schema 1, where a polygon belongs.
-  const std::string point("\x01\x00\xff\xff\x01\x00\x08\x00" "CFPPoint", 16);
-  EXPECT_EQ(ErrorOf(point), "doc.fpgeom: expected polygons of class CFPPolygon, found another class");
+  ExpectRefused(std::string("\x01\x00\xff\xff\x01\x00\x08\x00" "CFPPoint", 16),
+                "expected polygons of class CFPPolygon, found another class");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ SAMPLE="$2"
 WORK="$3/$4"
 CASE="$4"
 RUNAWAY='POLYGON((2 2,-1 -1,-1 0,2 -1,-2 -1,2 2))'
+FRAME='{"type":"Polygon","coordinates":[[[0,0],[10,0],[10,10],[0,10],[0,0]],[[2,2],[2,8],[8,8],[8,2],[2,2]]]}'
 rm -rf "$WORK" && mkdir -p "$WORK" && cd "$WORK" || exit 1
 
 failures=0
@@ -55,8 +56,12 @@ case "$CASE" in
     expect_out "ring 0: 4 points, area 1200, unsigned area 1200, filled"
     expect_out "ring 5: 4 points, area 0, unsigned area 450, filled"
     expect_out "mass centre (95, 25), meets itself: yes, 2 loops"
-    run info --json --wkt 'POLYGON((0 0,1 0,1 1,0 1,0 0))'; expect_rc 0
-    expect_out '"area": -1.0'; expect_out '"filled": false'; expect_out '"meetsItself": false'
+    run info --json --wkt 'LINESTRING(0 0,1 0,1 1,0 1,0 0)'; expect_rc 0
+    expect_out '"area": -1.0'; expect_out '"filled": false'; expect_out '"role": "none"'; expect_out '"meetsItself": false'
+    # An RFC 7946 polygon with a hole: each ring read by its role.
+    run info --from geojson --wkt "$FRAME"; expect_rc 0
+    expect_out "ring 0: 4 points, area 100, unsigned area 100, filled, outer ring"
+    expect_out "ring 1: 4 points, area -36, unsigned area 36, negative, hole of ring 0"
     run info - <"$SAMPLE"; expect_rc 0; expect_out "6 rings"
     # Rounding makes this ring's breakdown insert without end until its bound.
     run info --wkt "$RUNAWAY"; expect_rc 0; expect_out "meets itself: yes, gave up after 87 points"
@@ -126,6 +131,12 @@ case "$CASE" in
     run convert "$SAMPLE" --format geojson; expect_rc 0; expect_out '"type":"FeatureCollection"'
     run convert --json --wkt 'POLYGON((0 0,0 1,1 1,0 0))'; expect_rc 0
     expect_out '"result": {'; expect_out '"type": "FeatureCollection"'
+    echo "$FRAME" >frame.geojson
+    run convert frame.geojson -o frame.wkt; expect_rc 0
+    [[ "$(cat frame.wkt)" == "POLYGON((0 10,10 10,10 0,0 0,0 10),(8 2,8 8,2 8,2 2,8 2))" ]] || fail "frame.wkt holds $(cat frame.wkt)"
+    run convert frame.wkt -o back.geojson; expect_rc 0
+    grep -qF '"coordinates":[[[0.0,0.0],[10.0,0.0],[10.0,10.0],[0.0,10.0],[0.0,0.0]],[[2.0,2.0],' back.geojson ||
+      fail "back.geojson holds $(cat back.geojson)"
     run convert --wkt 'POLYGON Z ((0 0 1,0 1 1,1 1 1,0 0 1))'; expect_rc 0
     expect_out "POLYGON((0 0,0 1,1 1,0 0))"; expect_err "note: --wkt: dropped the Z coordinates"
     ;;
@@ -140,6 +151,8 @@ case "$CASE" in
     expect_out '"negativeRings": 1'
     run render --breakdown --wkt "$RUNAWAY" -o runaway.svg; expect_rc 0; expect_out "ring 0 gave up after 87 points"
     expect_svg loops.svg
+    run render --from geojson --wkt "$FRAME" -o frame.svg; expect_rc 0
+    expect_svg frame.svg; grep -qF 'fill-rule="evenodd"' frame.svg || fail "frame.svg draws no hole"
     run render "$SAMPLE"; expect_rc 2; expect_err "--output is required"
     ;;
   topo)

@@ -51,8 +51,9 @@ void Section(Report& report, const std::string& title) { report.Line("\n" + titl
 void ReportRings(const CFPPolyRgn& map, Report& report) {
   Section(report, "Rings of the sample:");
   const std::vector<CFPPolygon> rings = io::RingsOf(map);
+  const std::vector<int> outer = io::OuterRingsOf(rings);
   for (std::size_t i = 0; i < rings.size(); ++i) {
-    const RingFacts facts = FactsOf(rings[i], static_cast<int>(i));
+    const RingFacts facts = FactsOf(rings[i], static_cast<int>(i), outer[i]);
     report.Line(Indented(RingFactsText(facts)));
     report.data["rings"].push_back(RingFactsJson(facts));
   }

@@ -21,8 +21,9 @@ std::optional<io::Format> FormatOption(const std::string& name) {
 constexpr const char* kAcceptedInput =
     "Input: WKT POINT, LINESTRING, POLYGON, MULTIPOINT, MULTILINESTRING, MULTIPOLYGON and GEOMETRYCOLLECTION\n"
     "(one or more, EMPTY allowed); GeoJSON Point, LineString, Polygon, their Multi forms, GeometryCollection,\n"
-    "Feature and FeatureCollection; or an fpgeom archive. Every ring (outer and inner alike) becomes one ring\n"
-    "of the map; a LineString must be closed and counts as a ring; members of a collection are read in\n"
+    "Feature and FeatureCollection; or an fpgeom archive. Every ring becomes one ring of the map; a polygon's\n"
+    "first ring is turned clockwise (an outer ring) and its holes counter-clockwise, whatever the file says;\n"
+    "a LineString must be closed and counts as a ring as written; members of a collection are read in\n"
     "order; points are probe points. Z and M values are dropped, with a note on standard error.";
 
 std::string StandardInput() {

@@ -4,10 +4,11 @@
 
 #include "Formatting.h"
 #include "Loops.h"
+#include "fpgeom/io/Document.h"
 
 namespace fpgeom::tool {
 
-RingFacts FactsOf(const CFPPolygon& ring, int index) {
+RingFacts FactsOf(const CFPPolygon& ring, int index, int outerRing) {
   const BreakdownVerdict verdict = BreakDownRing(ring);
   // ScalarArea's sum, from the same breakdown rather than a second one.
   double unsignedArea = verdict.loops.empty() ? std::fabs(ring.Area()) : 0.0;
@@ -17,6 +18,7 @@ RingFacts FactsOf(const CFPPolygon& ring, int index) {
                   ring.Area(),
                   unsignedArea,
                   ring.isFilled() != 0,
+                  outerRing,
                   ring.getBoundsRect(),
                   std::nullopt,
                   static_cast<int>(verdict.loops.size()),
@@ -26,10 +28,26 @@ RingFacts FactsOf(const CFPPolygon& ring, int index) {
   return facts;
 }
 
+namespace {
+
+// Its part in the polygons with holes that the writers make of the rings.
+std::string RoleText(const RingFacts& facts) {
+  if (facts.outerRing == facts.index) return ", outer ring";
+  if (facts.outerRing != io::kNoOuterRing) return ", hole of ring " + std::to_string(facts.outerRing);
+  return facts.filled ? "" : ", no outer ring before it";
+}
+
+nlohmann::json RoleJson(const RingFacts& facts) {
+  if (facts.outerRing == facts.index) return "outer";
+  return facts.outerRing == io::kNoOuterRing ? "none" : "hole";
+}
+
+}  // namespace
+
 std::string RingFactsText(const RingFacts& facts) {
   return "ring " + std::to_string(facts.index) + ": " + std::to_string(facts.points) + " points, area " +
          Number(facts.area) + ", unsigned area " + Number(facts.unsignedArea) + ", " +
-         (facts.filled ? "filled" : "negative (a hole)") + "\n  bounds " + RectText(facts.bounds) +
+         (facts.filled ? "filled" : "negative") + RoleText(facts) + "\n  bounds " + RectText(facts.bounds) +
          ", mass centre " + (facts.massCentre ? PointText(*facts.massCentre) : "none") + ", meets itself: " +
          (facts.gaveUpAfter > 0 ? "yes, " + GaveUpText(facts.gaveUpAfter)
           : facts.loops > 0    ? "yes, " + std::to_string(facts.loops) + " loops"
@@ -42,6 +60,8 @@ nlohmann::json RingFactsJson(const RingFacts& facts) {
           {"area", facts.area},
           {"unsignedArea", facts.unsignedArea},
           {"filled", facts.filled},
+          {"role", RoleJson(facts)},
+          {"outerRing", facts.outerRing == io::kNoOuterRing ? nlohmann::json() : nlohmann::json(facts.outerRing)},
           {"bounds", RectJson(facts.bounds)},
           {"massCentre", facts.massCentre ? PointJson(*facts.massCentre) : nlohmann::json()},
           {"meetsItself", facts.loops > 0 || facts.gaveUpAfter > 0},

@@ -17,6 +17,7 @@ struct RingFacts {
   double area;          // signed: positive for a clockwise ring
   double unsignedArea;  // every loop counted positive
   bool filled;
+  int outerRing;  // its own index for an outer ring, io::kNoOuterRing for none
   CFPRect bounds;
   std::optional<CFPPoint> massCentre;
   int loops;  // breakdown loops; 0 when the ring meets itself nowhere
@@ -24,7 +25,8 @@ struct RingFacts {
   std::uint64_t gaveUpAfter;
 };
 
-RingFacts FactsOf(const CFPPolygon& ring, int index);
+// outerRing: as io::OuterRingsOf gives it.
+RingFacts FactsOf(const CFPPolygon& ring, int index, int outerRing);
 std::string RingFactsText(const RingFacts& facts);
 nlohmann::json RingFactsJson(const RingFacts& facts);
 

@@ -5,7 +5,7 @@
 #include <iostream>
 
 int main() {
-  const std::string text = "POLYGON((0 0,4 0,4 3,0 0))";
+  const std::string text = "POLYGON((0 0,4 3,4 0,0 0))";  // clockwise: an outer ring reads back as written
   const std::string written = fpgeom::io::WriteWkt(fpgeom::io::ReadWkt(text, "host"));
   if (written.rfind(text, 0) != 0) {
     std::cerr << "mismatch: WKT round trip gave " << written << '\n';

@@ -1,9 +1,7 @@
-// Regions in normal form (each outer ring, of non-negative area, followed by
-// its holes, of negative area) written as polygons with holes rather than one
-// polygon a ring. WKT keeps fpgeom's directions (outer rings clockwise, so
-// that reading the file back gives each ring its sign); GeoJSON turns outer
-// rings counter-clockwise and holes clockwise, as RFC 7946 asks. A hole that
-// comes before any outer ring is written as a polygon of its own.
+// Regions written as areas: the overlay results, in normal form, written as
+// polygons with holes. The document writers of Wkt.h and GeoJson.h write
+// every document that way, so these are the same functions under the names
+// the overlay callers know.
 #pragma once
 
 #include <string>
@@ -12,11 +10,7 @@
 
 namespace fpgeom::io {
 
-// One POLYGON or MULTIPOLYGON line for the rings, one MULTIPOINT line for the
-// points.
 std::string WriteWktAreas(const Document& document);
-// A FeatureCollection: one Polygon feature for each outer ring with its
-// holes, and a MultiPoint feature for the points.
 std::string WriteGeoJsonAreas(const Document& document);
 
 }  // namespace fpgeom::io

@@ -1,6 +1,6 @@
 // Document: what a geometry file holds for fpgeom's tools, the rings of a
-// region (each ring one polygon, outer and inner rings alike) and a set of
-// loose points. Formats name the three encodings a document is read from
+// region (each ring one polygon of the region, outer rings and holes alike)
+// and a set of loose points. Formats name the three encodings a document is read from
 // and written to.
 #pragma once
 
@@ -40,5 +40,14 @@ std::vector<CFPPoint> PointsOf(const CFPPolygon& ring);
 // True when both rings, or both regions' rings, hold bit-identical points.
 bool SameRing(const CFPPolygon& a, const CFPPolygon& b);
 bool SameRings(const CFPPolyRgn& a, const CFPPolyRgn& b);
+
+// The rings read as polygons with holes: a ring of non-negative area is an
+// outer ring and starts a polygon, each following ring of negative area is a
+// hole of it. Per ring, the index of its outer ring (its own for an outer
+// ring), or kNoOuterRing for a ring without points and for a ring of negative
+// area that no outer ring precedes.
+constexpr int kNoOuterRing = -1;
+std::vector<int> OuterRingsOf(const std::vector<CFPPolygon>& rings);
+std::vector<int> OuterRingsOf(const CFPPolyRgn& region);
 
 }  // namespace fpgeom::io

@@ -1,12 +1,16 @@
 // GeoJSON. Reading accepts a FeatureCollection, a Feature, a
 // GeometryCollection or a bare Point, LineString, Polygon, MultiPoint,
-// MultiLineString or MultiPolygon; every ring becomes one polygon (its
-// closing position dropped) in the order met, a LineString is a ring and
-// must close on itself, every position of a Point or MultiPoint one of the
-// document's points. Coordinates beyond x and y are dropped, with a note.
-// Ring orientation is kept as it is: fpgeom calls a clockwise ring filled.
-// Writing gives a FeatureCollection with one Polygon feature per ring and,
-// when there are points, one MultiPoint feature.
+// MultiLineString or MultiPolygon. A polygon's rings are placed by their
+// role, whatever their direction: the first is an outer ring (made
+// non-negative in area, fpgeom's clockwise), each following one a hole of it
+// (made negative), right after it. A LineString is a ring kept as written and
+// must close on itself; every position of a Point or MultiPoint is one of the
+// document's points. Closing positions are dropped; coordinates beyond x and
+// y are dropped, with a note. Writing gives a FeatureCollection: a closed
+// LineString feature for each leading ring of negative area that no outer
+// ring holds, a Polygon feature for each outer ring with its holes (outer
+// rings counter-clockwise, holes clockwise, as RFC 7946 asks) and, when there
+// are points, one MultiPoint feature; it reads back ring for ring.
 #pragma once
 
 #include <string>

@@ -1,7 +1,9 @@
 // SVG pictures of rings and what the tools find out about them. The y axis
 // points up as in fpgeom's plane, the view is fitted to everything drawn with
 // a margin, and a legend below the plot names each kind of mark: filled rings
-// (area >= 0), rings of negative area, the clipping rectangle, breakdown
+// (area >= 0) with their holes cut out (the rings of negative area that
+// follow each, as Document.h's OuterRingsOf groups them), rings of negative
+// area that no outer ring holds, the clipping rectangle, breakdown
 // loops (each in its own colour), probe points inside and outside, and the
 // shared vertices and edges of a topology.
 #pragma once

@@ -1,12 +1,16 @@
 // Well-known text. A document is a sequence of geometries: POINT,
 // LINESTRING, POLYGON, MULTIPOINT, MULTILINESTRING, MULTIPOLYGON and
-// GEOMETRYCOLLECTION, each possibly EMPTY. Every ring becomes one polygon,
-// its repeated closing point dropped; a LINESTRING is a ring and must close
-// on itself; every point joins the document's points. Z and M values are
-// dropped, and the document notes it. Writing gives one POLYGON or
-// MULTIPOLYGON line for the rings (each ring a polygon of its own, closed
-// again), one MULTIPOINT line for the points, and GEOMETRYCOLLECTION EMPTY
-// for a document with neither.
+// GEOMETRYCOLLECTION, each possibly EMPTY. A polygon's rings are placed by
+// their role, whatever their direction in the text: its first ring is an
+// outer ring (made non-negative in area), each following one a hole of it
+// (made negative), right after it. A LINESTRING is a ring kept as written and
+// must close on itself. Repeated closing points are dropped; every point
+// joins the document's points. Z and M values are dropped, and the document
+// notes it. Writing gives, one geometry a line: a closed LINESTRING for each
+// leading ring of negative area that no outer ring holds, one POLYGON or
+// MULTIPOLYGON with the holes of each outer ring (fpgeom's directions, rings
+// closed again), one MULTIPOINT for the points, and GEOMETRYCOLLECTION EMPTY
+// for a document with none of them; it reads back ring for ring.
 #pragma once
 
 #include <string>

@@ -7,10 +7,7 @@
 int main() {
   const std::string text = "POLYGON((0 0,4 3,4 0,0 0))";  // clockwise: an outer ring reads back as written
   const std::string written = fpgeom::io::WriteWkt(fpgeom::io::ReadWkt(text, "host"));
-  if (written.rfind(text, 0) != 0) {
-    std::cerr << "mismatch: WKT round trip gave " << written << '\n';
-    return 1;
-  }
-  std::cout << "installed fpgeom_io works\n";
-  return 0;
+  const bool works = written.rfind(text, 0) == 0;
+  std::cout << (works ? "installed fpgeom_io works\n" : "mismatch: WKT round trip gave " + written + "\n");
+  return works ? 0 : 1;
 }

@@ -301,7 +301,7 @@ TEST(AllocationFailure, ATopologyAnswersAsItsWalksAndAFailedEditOfSharedGeometry
     cases.push_back({"CEdge::CreateVertex", BesideSquare(3), true, split, true, extra});
   }
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.rings.size() << " rings, " << c.extraNeighbours << " more neighbours");
+    SCOPED_TRACE(::testing::Message() << c.rings.size() << " rings, " << c.extraNeighbours << " more neighbours");
     const auto arrange = [&c] {
       auto map = std::make_unique<Map>(c.rings);
       if (c.built) map->Build();

@@ -62,7 +62,7 @@ TEST(OverlayCases, AreaOfRegionsUnderEachRule) {
   };
   for (const auto& c : cases) {
     for (const int r : {0, 1}) {
-      SCOPED_TRACE(testing::Message() << c.name << (r == 0 ? ", even-odd" : ", non-zero"));
+      SCOPED_TRACE(::testing::Message() << c.name << (r == 0 ? ", even-odd" : ", non-zero"));
       const CFPPolyRgn area = Normalize(RegionOf(c.rings), r == 0 ? FillRule::kEvenOdd : FillRule::kNonZero);
       EXPECT_EQ(ExpectNormalForm(area), c.holes[r]);
       EXPECT_EQ(area.Area(), c.area[r]);
@@ -145,7 +145,7 @@ TEST(OverlayProperties, AreasAddUpTileAndContainWhatTheRuleSays) {
       const bool inA = InsideByRule(ringsA, x, y, rule);
       const bool inB = InsideByRule(ringsB, x, y, rule);
       const CFPPoint pt(x, y);
-      SCOPED_TRACE(testing::Message() << "at (" << x << ", " << y << ")");
+      SCOPED_TRACE(::testing::Message() << "at (" << x << ", " << y << ")");
       EXPECT_EQ(AreaContains(a, pt, rule), inA);
       EXPECT_EQ(AreaContains(areaA, pt, other), inA);
       EXPECT_EQ(AreaContains(both, pt, other), inA || inB);

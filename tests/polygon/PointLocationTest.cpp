@@ -47,7 +47,7 @@ TEST(PointLocation, PtInPolygonCountsTheBoundaryAsInsideAndWeighsLoopsByTheirSig
       {{{0, 0}, {0, inf}, {inf, inf}, {inf, 0}}, 1, 1, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ") in a ring of " << c.ring.size());
+    SCOPED_TRACE(::testing::Message() << "(" << c.x << ", " << c.y << ") in a ring of " << c.ring.size());
     EXPECT_EQ(PolygonOf(c.ring).PtInPolygon(c.x, c.y), c.inside);
   }
 }

@@ -23,7 +23,7 @@ TEST(EdgeSplit, CreateVertexPutsTheVertexAtTheFootOfThePerpendicularInsideTheEdg
       {std::numeric_limits<double>::quiet_NaN(), 5, false, 0, 0},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "P = (" << c.px << ", " << c.py << ")");
+    SCOPED_TRACE(::testing::Message() << "P = (" << c.px << ", " << c.py << ")");
     CVertex a(CFPPoint(0, 0)), b(CFPPoint(10, 0));
     const std::unique_ptr<CVertex> vertex(CEdge(&a, &b).CreateVertex(CFPPoint(c.px, c.py)));
     ASSERT_EQ(vertex != nullptr, c.made);

@@ -29,7 +29,7 @@ TEST(Values, EqualityAllowsTwoToTheMinus23InEveryCoordinateInclusiveAndAbsolute)
       {kNaN, 5, true},
   };
   for (const auto& [first, second, equal] : cases) {
-    SCOPED_TRACE(testing::Message() << first << " against " << second);
+    SCOPED_TRACE(::testing::Message() << first << " against " << second);
     for (int field = 0; field < 4; ++field) {
       double a[4] = {1, 2, 3, 4};
       double b[4] = {1, 2, 3, 4};

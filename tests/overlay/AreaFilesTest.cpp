@@ -32,8 +32,9 @@ TEST(AreaFiles, PolygonsWithHolesRoundTrip) {
   EXPECT_EQ(fromWkt.points, document.points);
 
   const std::string geoJson = io::WriteGeoJsonAreas(document);
+  const auto parsed = nlohmann::json::parse(geoJson);
   std::vector<std::size_t> ringsPerFeature;
-  for (const auto& feature : nlohmann::json::parse(geoJson)["features"]) {
+  for (const auto& feature : parsed["features"]) {
     ringsPerFeature.push_back(feature["geometry"]["coordinates"].size());  // the points: one position
   }
   std::sort(ringsPerFeature.begin(), ringsPerFeature.end());

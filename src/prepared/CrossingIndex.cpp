@@ -141,11 +141,11 @@ CrossingIndex::CrossingIndex(const std::vector<RingPoint>& points, const CFPRect
   for (std::size_t bands = banded ? std::max<std::size_t>(1, points.size() / 2) : 1;;
        bands = std::max<std::size_t>(1, bands / 2)) {
     Shape(Grid{bands, std::clamp<std::size_t>(bands / 4, 1, kMostColumns)}, height, width);
+    if (bands > 1 && m_grid.bands * m_grid.columns > budget / 4) continue;
     for (std::size_t k = 0; k < m_edges.size(); ++k) {
       bandSpans[k] = Span{BandOf(Low(m_edges[k])), BandOf(High(m_edges[k]))};
     }
-    const std::size_t cells = m_grid.bands * m_grid.columns;
-    if (bands == 1 || (Records(bandSpans) <= budget && cells <= budget / 4)) break;
+    if (bands == 1 || Records(bandSpans) <= budget) break;
   }
   Fill(bandSpans);
 }
@@ -184,22 +184,31 @@ std::size_t CrossingIndex::ColumnOf(double x) const {
   return static_cast<std::size_t>(place);
 }
 
-// Whether the edge runs from below every height of the band to above every
-// height of it, so that at each of them the count finds it strictly between
-// its ends: as BandOf is monotone, a height in a band above the band of an
-// end is above that end.
-bool CrossingIndex::Crosses(const CrossingEdge& edge, std::size_t band) const {
-  if (edge.horizontal) return false;
-  return BandOf(std::min(edge.ay, edge.by)) < band && band < BandOf(std::max(edge.ay, edge.by));
+// The bands the edge runs through from below every height of them to above
+// every height of them, so that at each of those heights the count finds it
+// strictly between its ends: the bands strictly between the bands of its
+// ends, as BandOf is monotone (a height in a band above the band of an end
+// is above that end). None (first > last) for a horizontal edge.
+CrossingIndex::Span CrossingIndex::CrossedBands(const CrossingEdge& edge) const {
+  const Span none{1, 0};
+  if (edge.horizontal) return none;
+  const std::size_t low = BandOf(std::min(edge.ay, edge.by)), high = BandOf(std::max(edge.ay, edge.by));
+  return high >= low + 2 ? Span{low + 1, high - 1} : none;
 }
 
+std::size_t CrossingIndex::Columns(const CrossingEdge& edge) const {
+  return ColumnOf(edge.right) - ColumnOf(edge.left) + 1;
+}
+
+// A crossed band holds the edge in each column its widths reach, each other
+// band of its span once: counted per edge, not per band, since the first
+// grids tried may be far too fine.
 std::size_t CrossingIndex::Records(const std::vector<Span>& bandSpans) const {
   std::size_t records = 0;
   for (std::size_t k = 0; k < m_edges.size(); ++k) {
-    const CrossingEdge& edge = m_edges[k];
-    for (std::size_t band = bandSpans[k].first; band <= bandSpans[k].last; ++band) {
-      records += Crosses(edge, band) ? ColumnOf(edge.right) - ColumnOf(edge.left) + 1 : 1;
-    }
+    const Span crossed = CrossedBands(m_edges[k]);
+    const std::size_t crossings = crossed.first <= crossed.last ? crossed.last - crossed.first + 1 : 0;
+    records += bandSpans[k].last - bandSpans[k].first + 1 - crossings + crossings * Columns(m_edges[k]);
   }
   return records;
 }
@@ -210,14 +219,15 @@ void CrossingIndex::Fill(const std::vector<Span>& bandSpans) {
   std::vector<std::uint32_t> cellStart(cells + 1, 0), bandStart(m_grid.bands + 1, 0);
   std::vector<std::int64_t> rightSteps(cells + 1, 0);
   for (std::size_t k = 0; k < m_edges.size(); ++k) {
-    const CrossingEdge& edge = m_edges[k];
+    const Span crossed = CrossedBands(m_edges[k]);
+    const std::size_t first = ColumnOf(m_edges[k].left), last = ColumnOf(m_edges[k].right);
     for (std::size_t band = bandSpans[k].first; band <= bandSpans[k].last; ++band) {
-      if (!Crosses(edge, band)) {
+      if (band < crossed.first || band > crossed.last) {
         ++bandStart[band + 1];
         continue;
       }
-      const std::size_t row = band * columns, first = ColumnOf(edge.left);
-      for (std::size_t column = first; column <= ColumnOf(edge.right); ++column) ++cellStart[row + column + 1];
+      const std::size_t row = band * columns;
+      for (std::size_t column = first; column <= last; ++column) ++cellStart[row + column + 1];
       // Wholly to the right of the cells of the row left of its own.
       rightSteps[row] += 1;
       rightSteps[row + first] -= 1;
@@ -236,17 +246,15 @@ void CrossingIndex::Fill(const std::vector<Span>& bandSpans) {
     m_crossingsRight[cell] = static_cast<std::uint32_t>(running);
   }
   for (std::size_t k = 0; k < m_edges.size(); ++k) {
-    const CrossingEdge& edge = m_edges[k];
+    const Span crossed = CrossedBands(m_edges[k]);
+    const std::size_t first = ColumnOf(m_edges[k].left), last = ColumnOf(m_edges[k].right);
     const auto index = static_cast<std::uint32_t>(k);
     for (std::size_t band = bandSpans[k].first; band <= bandSpans[k].last; ++band) {
-      if (!Crosses(edge, band)) {
+      if (band < crossed.first || band > crossed.last) {
         m_bandEdges[bandStart[band]++] = index;
         continue;
       }
-      const std::size_t row = band * columns;
-      for (std::size_t column = ColumnOf(edge.left); column <= ColumnOf(edge.right); ++column) {
-        m_cellEdges[cellStart[row + column]++] = index;
-      }
+      for (std::size_t column = first; column <= last; ++column) m_cellEdges[cellStart[band * columns + column]++] = index;
     }
   }
   if (!m_finite) return;

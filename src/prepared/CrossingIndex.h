@@ -63,8 +63,9 @@ class CrossingIndex {
   std::size_t BandOf(double y) const;
   std::size_t ColumnOf(double x) const;
   void Shape(Grid grid, double height, double width);
-  bool Crosses(const CrossingEdge& edge, std::size_t band) const;
   std::size_t Records(const std::vector<Span>& bandSpans) const;
+  Span CrossedBands(const CrossingEdge& edge) const;
+  std::size_t Columns(const CrossingEdge& edge) const;
   void Fill(const std::vector<Span>& bandSpans);
 
   bool m_tooFew = true;

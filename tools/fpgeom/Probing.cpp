@@ -13,8 +13,9 @@ namespace fpgeom::tool {
 namespace {
 
 // Beyond this many probes the map is prepared once: preparing a ring costs
-// about as much as a few queries on it, and each prepared query far less.
-constexpr std::size_t kMostUnpreparedProbes = 4;
+// about as much as a dozen or two queries on it, and each prepared query far
+// less.
+constexpr std::size_t kMostUnpreparedProbes = 16;
 
 }  // namespace
 

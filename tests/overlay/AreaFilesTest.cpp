@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "fpgeom/io/AreaFiles.h"
 #include "fpgeom/io/GeoJson.h"
 #include "fpgeom/io/Wkt.h"
 #include "fpgeom/overlay.h"
@@ -27,11 +26,11 @@ TEST(AreaFiles, PolygonsWithHolesRoundTrip) {
   document.rings = Normalize(rings);
   document.points = {CFPPoint(0.1, -3)};
 
-  const io::Document fromWkt = io::ReadWkt(io::WriteWktAreas(document), "areas.wkt");
+  const io::Document fromWkt = io::ReadWkt(io::WriteWkt(document), "areas.wkt");
   EXPECT_TRUE(io::SameRings(fromWkt.rings, document.rings));
   EXPECT_EQ(fromWkt.points, document.points);
 
-  const std::string geoJson = io::WriteGeoJsonAreas(document);
+  const std::string geoJson = io::WriteGeoJson(document);
   const auto parsed = nlohmann::json::parse(geoJson);
   std::vector<std::size_t> ringsPerFeature;
   for (const auto& feature : parsed["features"]) {

@@ -8,8 +8,9 @@
 #include "OutputOptions.h"
 #include "ToolErrors.h"
 #include "fpgeom/frame/Exceptions.h"
-#include "fpgeom/io/AreaFiles.h"
 #include "fpgeom/io/DocumentFiles.h"
+#include "fpgeom/io/GeoJson.h"
+#include "fpgeom/io/Wkt.h"
 #include "fpgeom/overlay/Overlay.h"
 
 namespace fpgeom::tool {
@@ -77,11 +78,7 @@ int RunOverlay(const OverlayOptions& options) {
   // ring; archives hold rings in order, which keeps the normal form too.
   const OutputOptions& output = options.output;
   if (output.HasOutputPath()) {
-    const io::Format format = output.OutputFormat();
-    const std::string bytes = format == io::Format::Wkt       ? io::WriteWktAreas(result)
-                              : format == io::Format::GeoJson ? io::WriteGeoJsonAreas(result)
-                                                              : io::EncodeDocument(result, format, output.OutputPath());
-    WriteOutput(output.OutputPath(), bytes);
+    WriteOutput(output.OutputPath(), io::EncodeDocument(result, output.OutputFormat(), output.OutputPath()));
     report.Line("wrote " + output.OutputPath());
     report.data["output"] = output.OutputPath();
     // With -o - the geometry has standard output to itself.
@@ -90,9 +87,9 @@ int RunOverlay(const OverlayOptions& options) {
       return kExitSuccess;
     }
   } else if (output.Json()) {
-    report.data["result"] = nlohmann::json::parse(io::WriteGeoJsonAreas(result));
+    report.data["result"] = nlohmann::json::parse(io::WriteGeoJson(result));
   } else {
-    report.text += io::WriteWktAreas(result);
+    report.text += io::WriteWkt(result);
   }
   output.Print(report);
   return kExitSuccess;

@@ -1,5 +1,5 @@
-#include "fpgeom/io/AreaFiles.h"
-
+// The document writers: rings as polygons with their holes, in the order and
+// with the roles the readers give them back.
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -132,8 +132,5 @@ std::string WriteGeoJson(const Document& document) {
   text += "\n]}\n";
   return text;
 }
-
-std::string WriteWktAreas(const Document& document) { return WriteWkt(document); }
-std::string WriteGeoJsonAreas(const Document& document) { return WriteGeoJson(document); }
 
 }  // namespace fpgeom::io

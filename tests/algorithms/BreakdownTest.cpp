@@ -10,12 +10,8 @@
 
 namespace {
 
-using fpgeom::BreakdownLoops;
-using fpgeom::SelfMeeting;
-using fpgeom::testing::Coordinates;
-using fpgeom::testing::PointsFromCursor;
-using fpgeom::testing::PointsOf;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom;
+using namespace fpgeom::testing;
 
 std::vector<Coordinates> LoopsOf(const CFPPolygon& polygon) {
   std::vector<Coordinates> loops;

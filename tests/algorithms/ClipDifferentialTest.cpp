@@ -16,10 +16,8 @@
 
 namespace {
 
-using fpgeom::test::ClipCase;
-using fpgeom::test::ClipCases;
-using fpgeom::testing::BitsOf;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom::test;
+using namespace fpgeom::testing;
 
 std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_CLIP_CASES", brief); }
 

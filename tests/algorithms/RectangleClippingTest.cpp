@@ -13,9 +13,7 @@
 namespace {
 
 using fpgeom::kPointEpsilon;
-using fpgeom::testing::Coordinates;
-using fpgeom::testing::PointsOf;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom::testing;
 
 // Without a rectangle, OptimizeAndCheck alone; with one, IntersectRect, which
 // cleans up the ring it keeps. Both empty a ring of fewer than three points

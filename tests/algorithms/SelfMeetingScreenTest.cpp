@@ -32,13 +32,9 @@ void PrintTo(const EdgePair& pair, std::ostream* out) { *out << "(" << pair.earl
 namespace {
 
 using fpgeom::BreakdownVerdict;
-using fpgeom::detail::EdgePair;
-using fpgeom::detail::PointRing;
-using fpgeom::test::Points;
-using fpgeom::test::RequestedCases;
-using fpgeom::testing::BitsFromCursor;
-using fpgeom::testing::BitsOf;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom::detail;
+using namespace fpgeom::test;
+using namespace fpgeom::testing;
 
 // The pairs that meet among exactly those that the breakdown's first phase
 // tests on a ring it has not changed, in its order and argument order.

@@ -11,9 +11,7 @@
 namespace fpgeom::io {
 namespace {
 
-using testing::DocumentOf;
-using testing::Ring;
-using testing::RingsAsPairs;
+using namespace testing;
 
 Document Read(bool geoJson, const std::string& text) { return geoJson ? ReadGeoJson(text, "t") : ReadWkt(text, "t"); }
 std::string Write(bool geoJson, const Document& document) {

@@ -8,11 +8,7 @@
 #include "support/AllocationCounter.h"
 #include "values/RectExpectations.h"
 
-using fpgeom::testing::Coordinates;
-using fpgeom::testing::ExpectRect;
-using fpgeom::testing::PointsFromCursor;
-using fpgeom::testing::PointsOf;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom::testing;
 using fpgeom::test::AllocationTally;
 
 namespace {

@@ -9,8 +9,7 @@
 
 namespace {
 
-using fpgeom::testing::Coordinates;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom::testing;
 
 const Coordinates kUnitSquare = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
 

@@ -8,12 +8,7 @@
 #include "polygon/PolygonTesting.h"
 #include "values/ArchiveRecord.h"
 
-using fpgeom::testing::ArchiveBytes;
-using fpgeom::testing::Bytes;
-using fpgeom::testing::Coordinates;
-using fpgeom::testing::LoadRecord;
-using fpgeom::testing::PointsOf;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom::testing;
 
 // The record is the count and each point's x and y; points go through the
 // archive in chunks, so rings and cuts around the chunk size must give the

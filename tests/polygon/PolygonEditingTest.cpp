@@ -11,10 +11,7 @@
 #include "fpgeom/values/Tolerance.h"
 #include "polygon/PolygonTesting.h"
 
-using fpgeom::testing::Coordinates;
-using fpgeom::testing::PointsFromCursor;
-using fpgeom::testing::PointsOf;
-using fpgeom::testing::PolygonOf;
+using namespace fpgeom::testing;
 
 namespace {
 

@@ -17,8 +17,7 @@
 
 namespace {
 
-using fpgeom::PreparedPolygon;
-using fpgeom::PreparedRegion;
+using namespace fpgeom;
 using fpgeom::bench::Shape;
 using fpgeom::test::Points;
 

@@ -11,8 +11,7 @@
 namespace {
 
 using namespace fpgeom::test;
-using fpgeom::testing::ArchiveBytes;
-using fpgeom::testing::Bytes;
+using namespace fpgeom::testing;
 
 const Ring kRing = {{0, 0}, {0, 1}, {2, 1}, {2, 0}};
 const Ring kTwoPoints = {{-1.5, 3.25}, {1e300, -0.0}};

@@ -12,8 +12,7 @@
 
 namespace {
 
-using fpgeom::testing::ExpectRect;
-using fpgeom::testing::RectFromCorners;
+using namespace fpgeom::testing;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 const CFPRect kSquare = RectFromCorners(0, 0, 10, 10);

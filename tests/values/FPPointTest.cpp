@@ -72,17 +72,34 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
   }
 }
 
-TEST(Point, ObjectReferenceNamesTheClassWithSchemaOneBeforeXThenYAsLittleEndianDoubles) {
-  const std::vector<BYTE> expected = {
-      0xFF, 0xFF, 1, 0, 8, 0, 'C', 'F', 'P', 'P', 'o', 'i', 'n', 't',  // new class, schema 1, name
-      0, 0, 0, 0, 0, 0, 0x00, 0x40, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF,      // x 2, y -0.5
+// An object reference names the class with schema 1; the record follows: x
+// then y, or left, bottom, right, top as stored (not normalised), as
+// little-endian doubles, and nothing for a segment. A loaded object stores the
+// same bytes again.
+TEST(Values, RecordsFollowTheClassReferenceAsLittleEndianDoublesAndLoadBack) {
+  using namespace fpgeom::testing;
+  CFPPoint point(2.0, -0.5);
+  CFPRect rect(1.0, 3.0, 2.0, -0.5);
+  CFPSegment segment(CFPPoint(1, 2), CFPPoint(3, 4));
+  const std::tuple<CObject*, const char*, Bytes> cases[] = {
+      {&point, "CFPPoint", ArchiveBytes().Double(2).Double(-0.5).bytes()},
+      {&rect, "CFPRect", ArchiveBytes().Double(1).Double(2).Double(3).Double(-0.5).bytes()},
+      {&segment, "CFPSegment", {}},
   };
-  EXPECT_EQ(fpgeom::testing::StoreObject(CFPPoint(2.0, -0.5)), expected);
-  const auto loaded = fpgeom::testing::LoadObject(expected, RUNTIME_CLASS(CFPPoint));
-  ASSERT_NE(loaded, nullptr);
-  ASSERT_EQ(loaded->GetRuntimeClass(), RUNTIME_CLASS(CFPPoint));
-  EXPECT_EQ(static_cast<const CFPPoint&>(*loaded).x, 2.0);
-  EXPECT_EQ(static_cast<const CFPPoint&>(*loaded).y, -0.5);
+  for (const auto& [object, name, record] : cases) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(StoreRecord(*object), record);
+    const Bytes stored = ArchiveBytes().NewClass(1, name).Append(record).bytes();
+    EXPECT_EQ(StoreObject(*object), stored);
+    const auto loaded = LoadObject(stored, object->GetRuntimeClass());
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->GetRuntimeClass(), object->GetRuntimeClass());
+    EXPECT_EQ(StoreObject(*loaded), stored);
+  }
+  // The corners of a loaded rectangle refer to its own fields.
+  const auto loaded = LoadObject(StoreObject(rect), RUNTIME_CLASS(CFPRect));
+  static_cast<CFPRect&>(*loaded).LeftBottom().x = 0.0;
+  EXPECT_EQ(static_cast<CFPRect&>(*loaded).left, 0.0);
 }
 
 TEST(Point, DistanceAvoidsOverflowAndRotationTurnsClockwiseAddingTheCentreLast) {

@@ -3,11 +3,9 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
-#include <vector>
 
 #include "fpgeom/values/FPRect.h"
 #include "fpgeom/values/Tolerance.h"
-#include "values/ArchiveRecord.h"
 #include "values/RectExpectations.h"
 
 namespace {
@@ -50,22 +48,6 @@ TEST(Rect, EmptyWhenEitherAbsoluteExtentIsAtMostTwoToTheMinus52AndNormalizeOrder
   rect = CFPRect(5.0, -5.0, 7.0, 1.0);
   rect.Normalize();
   ExpectRect(rect, -5.0, 1.0, 5.0, 7.0);
-}
-
-TEST(Rect, RecordIsLeftBottomRightTopAsLittleEndianDoublesAndLoadsIntoAWorkingRectangle) {
-  CFPRect rect(1.0, 3.0, 2.0, -0.5);  // not normalised, and stored as it is
-  const std::vector<BYTE> expected = {
-      0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0, 0, 0, 0, 0, 0x00, 0x40,  // left 1, bottom 2
-      0, 0, 0, 0, 0, 0, 0x08, 0x40, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF,  // right 3, top -0.5
-  };
-  EXPECT_EQ(fpgeom::testing::StoreRecord(rect), expected);
-  const auto loaded = fpgeom::testing::LoadObject(fpgeom::testing::StoreObject(rect), RUNTIME_CLASS(CFPRect));
-  ASSERT_NE(loaded, nullptr);
-  ASSERT_EQ(loaded->GetRuntimeClass(), RUNTIME_CLASS(CFPRect));
-  auto& loadedRect = static_cast<CFPRect&>(*loaded);
-  ExpectRect(loadedRect, 1.0, 2.0, 3.0, -0.5);
-  loadedRect.LeftBottom().x = 0.0;  // the corners refer to the loaded object's own fields
-  EXPECT_EQ(loadedRect.left, 0.0);
 }
 
 // PtInRect holds the left and bottom edges but not the right and top; the

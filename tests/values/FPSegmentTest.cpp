@@ -3,11 +3,9 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
-#include <vector>
 
 #include "fpgeom/values/FPSegment.h"
 #include "fpgeom/values/Tolerance.h"
-#include "values/ArchiveRecord.h"
 
 namespace {
 
@@ -33,16 +31,6 @@ TEST(Segment, NearestPointIsAnEndOrTheFootOfThePerpendicular) {
   CFPPoint nearest(1, 1);
   EXPECT_TRUE(std::isnan(CFPSegment(CFPPoint(5, 0), CFPPoint(5, 0)).getNearestPt(CFPPoint(0, 0), nearest)));
   EXPECT_TRUE(std::isnan(nearest.x) && std::isnan(nearest.y)) << "a degenerate segment has no nearest point";
-}
-
-TEST(Segment, HasNoRecordOfItsOwnBeyondTheClassReference) {
-  CFPSegment segment(CFPPoint(1, 2), CFPPoint(3, 4));
-  EXPECT_TRUE(fpgeom::testing::StoreRecord(segment).empty());
-  const std::vector<BYTE> expected = {0xFF, 0xFF, 1, 0, 10, 0, 'C', 'F', 'P', 'S', 'e', 'g', 'm', 'e', 'n', 't'};
-  EXPECT_EQ(fpgeom::testing::StoreObject(segment), expected);
-  const auto loaded = fpgeom::testing::LoadObject(expected, RUNTIME_CLASS(CFPSegment));
-  ASSERT_NE(loaded, nullptr);
-  EXPECT_EQ(loaded->GetRuntimeClass(), RUNTIME_CLASS(CFPSegment));
 }
 
 // Crossing lines meet where the crossing lies on both segments, ends

@@ -1,7 +1,7 @@
 // Rings for the prepared queries, and the points at which their answers are
 // hardest to get right: the vertices, points on the edges and on the
 // horizontals through the vertices, each also one unit in the last place or
-// about one tolerance away, points around the box, and points with
+// about one tolerance away, points around the box and far away, and points with
 // coordinates that are not finite.
 #pragma once
 
@@ -58,6 +58,7 @@ class ProbePoints {
     }
     AddNudged(probes, CFPPoint(left->x, bottom->y));
     AddNudged(probes, CFPPoint(right->x, top->y));
+    probes.emplace_back(right->x * 1e6 + 1e3, top->y);  // far away
     return probes;
   }
 

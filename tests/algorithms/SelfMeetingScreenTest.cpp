@@ -21,6 +21,7 @@
 #include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "polygon/PolygonTesting.h"
+#include "prepared/ProbePoints.h"
 
 namespace fpgeom::detail {
 
@@ -52,16 +53,21 @@ std::vector<EdgePair> MeetingPairsOfEveryPair(const Points& ring) {
   return meeting;
 }
 
-std::optional<std::vector<EdgePair>> ScreenedPairs(const Points& points) {
+// The screen's answer on a list of the points.
+template <class Screen>
+auto Screened(const Points& points, Screen screen) {
   PointRing ring;
   for (const CFPPoint& point : points) ring.AddTail(point);
-  return fpgeom::detail::MeetingEdgePairs(ring);
+  return screen(ring);
 }
 
-bool ScreenClears(const Points& points) {
-  PointRing ring;
-  for (const CFPPoint& point : points) ring.AddTail(point);
-  return fpgeom::detail::MeetsItselfNowhere(ring);
+// Scaled by 2^exponent (exactly), with x and y exchanged when transposed.
+Points Moved(Points ring, int exponent, bool transposed = false) {
+  for (CFPPoint& point : ring) {
+    const CFPPoint scaled(std::ldexp(point.x, exponent), std::ldexp(point.y, exponent));
+    point = transposed ? CFPPoint(scaled.y, scaled.x) : scaled;
+  }
+  return ring;
 }
 
 // Outcome, count, each loop's bits and the cursor's place, in one list.
@@ -91,18 +97,12 @@ std::vector<std::uint64_t> Summary(const BreakdownVerdict& verdict, const CFPPol
   return ::testing::AssertionSuccess();
 }
 
-Points Regular(int count, double radius, double centre) {
-  Points ring;
-  for (int k = 0; k < count; ++k) {
-    const double angle = 6.283185307179586 * k / count;
-    ring.emplace_back(centre + radius * std::cos(angle), centre + radius * std::sin(angle));
-  }
-  return ring;
-}
-
 TEST(SelfMeetingScreen, ClearsLargeSimpleRingsAndNeverOneItCannotMeasureOrThatMeetsItself) {
-  for (const Points& ring : {Regular(1001, 1e-12, 0), Regular(1000, 1e12, 0), Regular(1000, 1, 1e9)}) {
-    EXPECT_TRUE(ScreenClears(ring)) << ring.size() << " points, first " << ring[0].x;
+  // Tiny, huge, and far from the origin.
+  const Points circle = BenchRing(fpgeom::bench::Shape::kRegular, 1000);
+  for (const Points& ring :
+       {Moved(circle, -50), Moved(circle, 30), BenchRing(fpgeom::bench::Shape::kRegular, 1001, 1e9)}) {
+    EXPECT_TRUE(Screened(ring, MeetsItselfNowhere)) << ring.size() << " points, first " << ring[0].x;
   }
   const double nan = std::nan("");
   const Points meetingOrUnmeasurable[] = {
@@ -114,7 +114,7 @@ TEST(SelfMeetingScreen, ClearsLargeSimpleRingsAndNeverOneItCannotMeasureOrThatMe
       {{1e300, 0}, {-1e300, 0}, {0, 1e300}, {0, 2e300}},
       {{3, 3}, {3, 3}, {3, 3}, {3, 3}},
   };
-  for (const Points& ring : meetingOrUnmeasurable) EXPECT_FALSE(ScreenClears(ring)) << ring[0].x;
+  for (const Points& ring : meetingOrUnmeasurable) EXPECT_FALSE(Screened(ring, MeetsItselfNowhere)) << ring[0].x;
 }
 
 // Unless the screen declines a ring, it finds exactly the pairs that testing
@@ -127,7 +127,7 @@ TEST(SelfMeetingScreen, FindsThePairsThatTestingEveryPairFindsAndBreaksDownAlike
   for (std::uint64_t index = 0; index < count; ++index) {
     const Points ring = cases.Next();
     const std::vector<EdgePair> meeting = MeetingPairsOfEveryPair(ring);
-    const std::optional<std::vector<EdgePair>> screened = ScreenedPairs(ring);
+    const std::optional<std::vector<EdgePair>> screened = Screened(ring, MeetingEdgePairs);
     if (screened) {
       ASSERT_EQ(*screened, meeting) << "case " << index;
     }
@@ -151,22 +151,14 @@ TEST(IndexedBreakdown, GivesThePlainOutcomeOnRandomRings) {
   for (std::uint64_t count = 10; count <= largest; count += 10) {
     for (int repeat = 0; repeat < 3; ++repeat, ++seed) {
       Points ring;
-      for (const auto& vertex : fpgeom::bench::RandomRing(static_cast<int>(count), seed)) ring.emplace_back(vertex.x, vertex.y);
+      for (const auto& vertex : fpgeom::bench::RandomRing(static_cast<int>(count), seed))
+        ring.emplace_back(vertex.x, vertex.y);
       ASSERT_TRUE(BreaksDownAsThePlainPath(ring, 0)) << count << " points, seed " << seed;
       gaveUp += fpgeom::BreakDownRing(PolygonOf(ring)).meeting == fpgeom::SelfMeeting::kGaveUp ? 1 : 0;
     }
   }
   // Otherwise the runaway half of the comparison went untested.
   EXPECT_GT(gaveUp, 0u);
-}
-
-// Scaled by 2^exponent (exactly), with x and y exchanged when transposed.
-Points Moved(Points ring, int exponent, bool transposed = false) {
-  for (CFPPoint& point : ring) {
-    const CFPPoint scaled(std::ldexp(point.x, exponent), std::ldexp(point.y, exponent));
-    point = transposed ? CFPPoint(scaled.y, scaled.x) : scaled;
-  }
-  return ring;
 }
 
 // A vertex one unit in the last place above a horizontal edge: IntersectSegments
@@ -196,14 +188,17 @@ Points ShortEdgeBelowTheStartOfAFarEdge() {
 // the screen's margins: too small a margin clears them.
 TEST(SelfMeetingScreen, FindsMeetingsThatOnlyItsMarginsReveal) {
   const Points cases[] = {
-      VertexJustAboveAnEdgeOnACellBoundary(),           Moved(VertexJustAboveAnEdgeOnACellBoundary(), 0, true),
-      Moved(VertexJustAboveAnEdgeOnACellBoundary(), -10), Moved(VertexJustAboveAnEdgeOnACellBoundary(), 40, true),
-      ShortEdgeBelowTheStartOfAFarEdge(),               Moved(ShortEdgeBelowTheStartOfAFarEdge(), 0, true),
+      VertexJustAboveAnEdgeOnACellBoundary(),
+      Moved(VertexJustAboveAnEdgeOnACellBoundary(), 0, true),
+      Moved(VertexJustAboveAnEdgeOnACellBoundary(), -10),
+      Moved(VertexJustAboveAnEdgeOnACellBoundary(), 40, true),
+      ShortEdgeBelowTheStartOfAFarEdge(),
+      Moved(ShortEdgeBelowTheStartOfAFarEdge(), 0, true),
   };
   for (std::size_t index = 0; index < std::size(cases); ++index) {
     SCOPED_TRACE(::testing::Message() << "case " << index);
     ASSERT_FALSE(MeetingPairsOfEveryPair(cases[index]).empty());
-    EXPECT_FALSE(ScreenClears(cases[index]));
+    EXPECT_FALSE(Screened(cases[index], MeetsItselfNowhere));
     for (const int start : {0, 7, static_cast<int>(cases[index].size())}) {
       EXPECT_TRUE(BreaksDownAsThePlainPath(cases[index], start));
     }

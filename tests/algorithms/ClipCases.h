@@ -20,12 +20,13 @@ struct ClipCase {
   CFPRect rect;  // left, right, bottom, top
 };
 
-class ClipCases {
+// The screen's rings, each with a rectangle.
+class ClipCases : private ScreenCases {
  public:
-  explicit ClipCases(std::uint64_t seed) : m_rings(seed), m_random(seed + 1) {}
+  explicit ClipCases(std::uint64_t seed) : ScreenCases(seed) {}
 
   ClipCase Next() {
-    ClipCase c{m_rings.Next(), CFPRect(0, 0, 0, 0)};
+    ClipCase c{ScreenCases::Next(), CFPRect(0, 0, 0, 0)};
     if (Chance(0.2)) NearlyAxisParallel(c.ring);
     c.rect = RectThrough(c.ring);
     if (Chance(0.4)) SnapOntoBorders(c.ring, c.rect);
@@ -98,15 +99,7 @@ class ClipCases {
     }
   }
 
-  std::size_t Index(const Points& ring) {
-    return std::uniform_int_distribution<std::size_t>(0, ring.size() - 1)(m_random);
-  }
   const CFPPoint& Pick(const Points& ring) { return ring[Index(ring)]; }
-  int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-  bool Chance(double probability) { return std::bernoulli_distribution(probability)(m_random); }
-
-  ScreenCases m_rings;
-  std::mt19937_64 m_random;
 };
 
 }  // namespace fpgeom::test

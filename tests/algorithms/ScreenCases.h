@@ -37,6 +37,14 @@ class ScreenCases {
     return ring;
   }
 
+ protected:
+  int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+  double Real(double low, double high) { return std::uniform_real_distribution<double>(low, high)(m_random); }
+  bool Chance(double probability) { return std::bernoulli_distribution(probability)(m_random); }
+  std::size_t Index(const Points& ring) {
+    return std::uniform_int_distribution<std::size_t>(0, ring.size() - 1)(m_random);
+  }
+
  private:
   Points Shape(int family) {
     switch (family) {
@@ -146,10 +154,6 @@ class ScreenCases {
       point.y = std::ldexp(point.y, exponent) + shiftY;
     }
   }
-
-  int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-  double Real(double low, double high) { return std::uniform_real_distribution<double>(low, high)(m_random); }
-  bool Chance(double probability) { return std::bernoulli_distribution(probability)(m_random); }
 
   std::mt19937_64 m_random;
 };

@@ -1,12 +1,11 @@
 // Building documents and reading rings back as point lists in the I/O tests.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "fpgeom/io/Document.h"
-#include "robustness/RobustnessSupport.h"
+#include "region/RegionTestSupport.h"
 
 namespace fpgeom::io::testing {
 
@@ -14,11 +13,7 @@ using test::Ring;
 
 inline Document DocumentOf(const std::vector<Ring>& rings, const Ring& points = {}) {
   Document document;
-  for (const Ring& ring : rings) {
-    auto polygon = std::make_unique<CFPPolygon>();
-    test::AppendRing(*polygon, ring);
-    document.rings.AddPolygon(polygon.release());
-  }
+  document.rings = test::RegionOf(rings);
   for (const auto& [x, y] : points) document.points.emplace_back(x, y);
   return document;
 }

@@ -17,13 +17,6 @@
 namespace fpgeom::test {
 namespace {
 
-// Clockwise (filled) with y up, or the other way round.
-Ring Square(double left, double bottom, double size, bool reversed = false) {
-  Ring ring = {{left, bottom}, {left, bottom + size}, {left + size, bottom + size}, {left + size, bottom}};
-  if (reversed) std::reverse(ring.begin(), ring.end());
-  return ring;
-}
-
 // Normal form: outer rings of positive area each followed by its holes, of
 // negative area, valid together as a multipolygon by the engine's own check,
 // no ring with fewer than three points or a repeated point. Normalizing takes

@@ -14,11 +14,6 @@ namespace {
 using namespace fpgeom::test;
 using fpgeom::testing::ExpectRect;
 
-// Clockwise, as the rectangle constructor gives them (positive area, y up).
-Ring Square(double left, double bottom, double side) {
-  return {{left, bottom}, {left, bottom + side}, {left + side, bottom + side}, {left + side, bottom}};
-}
-
 void ExpectPoint(const CFPPoint& point, double x, double y) {
   EXPECT_EQ(point.x, x);
   EXPECT_EQ(point.y, y);

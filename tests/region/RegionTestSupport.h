@@ -2,6 +2,7 @@
 // that counts its live instances so a test sees which were deleted.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,14 @@
 #include "robustness/RobustnessSupport.h"
 
 namespace fpgeom::test {
+
+// Clockwise (filled) with y up, as the rectangle constructor gives it, or the
+// other way round.
+inline Ring Square(double left, double bottom, double size, bool reversed = false) {
+  Ring ring = {{left, bottom}, {left, bottom + size}, {left + size, bottom + size}, {left + size, bottom}};
+  if (reversed) std::reverse(ring.begin(), ring.end());
+  return ring;
+}
 
 inline std::unique_ptr<CFPPolygon> MakePolygon(const Ring& points) {
   auto polygon = std::make_unique<CFPPolygon>();

@@ -38,30 +38,6 @@ TEST(Polygon, CopyWalksTheSourceWithItsCursorAndLeavesBothAtTheEnd) {
   EXPECT_EQ(source.isIterationFinished() + copy.isIterationFinished(), 2);
   EXPECT_EQ(PointsOf(copy), kSquare);
 
-  CFPPolygon target = PolygonOf({{7, 7}, {8, 8}});
-  target.BeginIteration(DIR_FORWARD);
-  source.BeginIteration(DIR_BACKWARD);
-  target = source;
-  EXPECT_EQ(target.isIterationFinished() + source.isIterationFinished(), 2);
-  EXPECT_EQ(PointsOf(target), kSquare);
-
-  // Assigning a polygon to itself changes nothing, not even the cursor.
-  source.BeginIteration(2);
-  const CFPPolygon& alias = source;
-  source = alias;
-  EXPECT_EQ(PointsFromCursor(source), (Coordinates{{1, 1}, {0, 1}}));
-}
-
-TEST(Polygon, NonConstAccessWritesThrough) {
-  CFPPolygon polygon = PolygonOf(kSquare);
-  polygon.BeginIteration(1);
-  polygon.getCurrentNode().x = 9;
-  polygon.getHeadNode().y = -1;
-  polygon.getTailNode() = CFPPoint(-3, -3);
-  polygon.BeginIteration(2);
-  polygon.setCurrentNode(CFPPoint(5, 6));
-  EXPECT_EQ(polygon.isPosValid(), 1);
-  EXPECT_EQ(PointsOf(polygon), (Coordinates{{0, -1}, {9, 0}, {5, 6}, {-3, -3}}));
 }
 
 TEST(Polygon, FillArrayRoundsEachPointOnlyWhenTheArrayHoldsThemAll) {

@@ -74,6 +74,15 @@ TEST(Polygon, OperationsReturnMoveTheCursorAndChangeTheRingByTheirRules) {
       {kSquare, 1, [](P& p, double&) { p.RemoveNodeByIndex(1); }, 0, kEnd, {{0, 0}, {1, 1}, {0, 1}}},
       {{{7, 8}, {1, 0}, {1, 1}}, 1, [](P& p, double& r) { r = p.RemoveHeadNode().x; }, 7, {{1, 0}, {1, 1}}, {{1, 0}, {1, 1}}},
       {kPair, 1, [](P& p, double& r) { r = p.RemoveTailNode().x; }, 1, kEnd, {{0, 0}}},
+      // Access for writing writes through, and the cursor stays.
+      {kSquare, 1, [](P& p, double&) { p.getCurrentNode().x = 9, p.getHeadNode().y = -1, p.getTailNode() = kQ; }, 0,
+       {{9, 0}, {1, 1}, {9, 9}}, {{0, -1}, {9, 0}, {1, 1}, {9, 9}}},
+      {kSquare, 2, [](P& p, double&) { p.setCurrentNode(kQ); }, 0, {{9, 9}, {0, 1}}, {{0, 0}, {1, 0}, {9, 9}, {0, 1}}},
+      // Assignment walks the source with its cursor and leaves both at the end;
+      // assigning a polygon to itself changes nothing, not even the cursor.
+      {kPair, 0, [](P& p, double& r) { P s = PolygonOf(kSquare); s.BeginIteration(1), p = s, r = s.isPosValid(); }, 0,
+       kEnd, kSquare},
+      {kSquare, 2, [](P& p, double&) { const P& alias = p; p = alias; }, 0, {{1, 1}, {0, 1}}, kSquare},
       // Values move, nodes stay: the cursor keeps its position.
       {{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {2, 2}}, 1, [](P& p, double&) { p.Revert(); }, 0, {{0, 1}, {1, 1}, {1, 0}, {0, 0}},
        {{2, 2}, {0, 1}, {1, 1}, {1, 0}, {0, 0}}},

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "fpgeom/values/FPPoint.h"
@@ -117,8 +118,7 @@ TEST(Point, DistanceAvoidsOverflowAndRotationTurnsClockwiseAddingTheCentreLast) 
   for (const auto& [start, angle, center, expected] : cases) {
     CFPPoint point = start;
     point.rotate(angle, center);
-    EXPECT_EQ(point.x, expected.x) << start.x << ", " << start.y;
-    EXPECT_EQ(point.y, expected.y) << start.x << ", " << start.y;
+    EXPECT_EQ(std::pair(point.x, point.y), std::pair(expected.x, expected.y)) << start.x << ", " << start.y;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <utility>
 
 #include "fpgeom/values/FPSegment.h"
 #include "fpgeom/values/Tolerance.h"
@@ -24,8 +25,7 @@ TEST(Segment, NearestPointIsAnEndOrTheFootOfThePerpendicular) {
   for (const auto& [segment, pt, distance, expected] : cases) {
     CFPPoint nearest(-99, -99);
     EXPECT_EQ(segment.getNearestPt(pt, nearest), distance) << pt.x << ", " << pt.y;
-    EXPECT_EQ(nearest.x, expected.x) << pt.x << ", " << pt.y;
-    EXPECT_EQ(nearest.y, expected.y) << pt.x << ", " << pt.y;
+    EXPECT_EQ(std::pair(nearest.x, nearest.y), std::pair(expected.x, expected.y)) << pt.x << ", " << pt.y;
     EXPECT_EQ(segment.distance(pt), distance) << pt.x << ", " << pt.y;
   }
   CFPPoint nearest(1, 1);
@@ -65,8 +65,7 @@ TEST(Segment, IntersectionIsACrossingPointOrTheFirstEndOnTheOtherSegment) {
   for (const auto& [what, a1, a2, b1, b2, expected, expectedOut] : cases) {
     CFPPoint out(-99, -99);
     EXPECT_EQ(IntersectSegments(a1, a2, b1, b2, out), expected) << what;
-    EXPECT_EQ(out.x, expectedOut.x) << what;
-    EXPECT_EQ(out.y, expectedOut.y) << what;
+    EXPECT_EQ(std::pair(out.x, out.y), std::pair(expectedOut.x, expectedOut.y)) << what;
   }
 }
 

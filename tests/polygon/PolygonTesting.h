@@ -5,18 +5,17 @@
 
 #include <cstdint>
 #include <cstring>
-#include <utility>
 #include <vector>
 
-#include "fpgeom/polygon/FPPolygon.h"
+#include "robustness/RobustnessSupport.h"
 
 namespace fpgeom::testing {
 
-using Coordinates = std::vector<std::pair<double, double>>;
+using Coordinates = test::Ring;
 
 inline CFPPolygon PolygonOf(const Coordinates& points) {
   CFPPolygon polygon;
-  for (const auto& [x, y] : points) polygon.AddTailNode(x, y);
+  test::AppendRing(polygon, points);
   return polygon;
 }
 
@@ -40,10 +39,7 @@ inline Coordinates PointsFromCursor(const CFPPolygon& polygon) {
 }
 
 // The whole ring; the cursor ends at the end, so check the cursor first.
-inline Coordinates PointsOf(const CFPPolygon& polygon) {
-  polygon.BeginIteration(DIR_FORWARD);
-  return PointsFromCursor(polygon);
-}
+inline Coordinates PointsOf(const CFPPolygon& polygon) { return test::WalkedRing(polygon); }
 
 // The bits of x and y of every point from the cursor on, so that -0.0 and
 // NaNs compare too.

@@ -58,14 +58,17 @@ TEST(PolygonRoles, RingsAreReadByRoleAndEveryFormatWritesThemBack) {
   }
 }
 
-// Rings in either direction that nest, cross themselves and repeat, and rings
-// too small to have a direction: each reads back bit for bit, in its place.
+// Rings in either direction that nest (an island in a hole among them), cross
+// themselves and repeat, and rings too small to have a direction: each reads
+// back bit for bit, in its place.
 TEST(PolygonRoles, EveryDocumentReadsBackRingForRing) {
   test::RandomRegions random(23);
   for (int trial = 0; trial < 40; ++trial) {
     std::vector<Ring> rings = random.Rings(random.Uniform(1, 6));
     if (trial == 0) {
       rings.insert(rings.end(), {{{9, 9}}, {{4, 4}, {5, 5}, {4, 4}}, {{0.1, 0.2}, {1.0 / 3, 2.0 / 3}, {-7e-310, 5}}});
+      // A frame with an island in its hole.
+      rings.insert(rings.end(), {test::Square(0, 0, 10), test::Square(2, 2, 6, true), test::Square(4, 4, 2)});
     }
     const Document document = DocumentOf(rings, {{1e300, -0.7}, {0.1, 5e-324}});
     for (const bool geoJson : {false, true}) {

@@ -16,19 +16,17 @@ using fpgeom::bench::Shape;
 using fpgeom::test::BenchRing;
 
 TEST(PreparedConcurrency, ThreadsSharingPreparedObjectsGetTheSerialAnswers) {
-  const auto crossing = BenchRing(Shape::kCrossing, 400);
-  const auto star = BenchRing(Shape::kStar, 300, 700);
   CFPPolyRgn region;
-  region.AddPolygon(fpgeom::test::NewPolygon(crossing));
-  region.AddPolygon(fpgeom::test::NewPolygon(star));
+  fpgeom::test::ProbePoints probes(3);
+  std::vector<CFPPoint> points;
+  for (const auto& ring : {BenchRing(Shape::kCrossing, 400), BenchRing(Shape::kStar, 300, 700)}) {
+    region.AddPolygon(fpgeom::test::NewPolygon(ring));
+    const std::vector<CFPPoint> around = probes.Around(ring);
+    points.insert(points.end(), around.begin(), around.end());
+  }
   const fpgeom::PreparedRegion preparedRegion(region);
   region.BeginIteration();
   const fpgeom::PreparedPolygon preparedPolygon(*region.getNextPolygon());
-
-  fpgeom::test::ProbePoints probes(3);
-  std::vector<CFPPoint> points = probes.Around(crossing);
-  const std::vector<CFPPoint> more = probes.Around(star);
-  points.insert(points.end(), more.begin(), more.end());
   std::vector<int> inside;
   std::vector<double> distances;
   for (const CFPPoint& pt : points) {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "algorithms/ScreenCases.h"
-#include "prepared/ProbePoints.h"
 #include "polygon/PointLocation.h"
 #include "polygon/PolygonTesting.h"
+#include "prepared/ProbePoints.h"
 
 namespace {
 

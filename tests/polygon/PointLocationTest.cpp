@@ -85,15 +85,13 @@ TEST(PointLocation, NearestVertexAndEdgeAreTheFirstStrictlyNearerThanTheToleranc
   // (0.5, 0.5) is 0.5 from all four edges: the closing edge comes first.
   square.BeginIteration(DIR_FORWARD);
   EXPECT_EQ(square.GetNearestEdge(CFPPoint(0.5, 0.5), 1.0, edge, 1), 1);
-  EXPECT_EQ(edge.pt1, CFPPoint(1, 0));
-  EXPECT_EQ(edge.pt2, CFPPoint(0, 0));
+  EXPECT_TRUE(edge == CFPSegment(CFPPoint(1, 0), CFPPoint(0, 0)));
   EXPECT_EQ(square.isPosValid(), 0);
   // Two points have one edge, closed or not, and a zero-length edge is never chosen.
   EXPECT_EQ(PolygonOf({{0, 0}, {2, 0}}).GetNearestEdge(CFPPoint(1, 0.5), 1.0, edge, 0), 1);
   EXPECT_EQ(PolygonOf({{1, 1}, {1, 1}}).GetNearestEdge(CFPPoint(1, 1), 1.0, edge, 1), 0);
   EXPECT_EQ(PolygonOf({{0, 0}, {0, 0}, {3, 0}}).GetNearestEdge(CFPPoint(0, 0.1), 1.0, edge, 0), 1);
-  EXPECT_EQ(edge.pt1, CFPPoint(0, 0));
-  EXPECT_EQ(edge.pt2, CFPPoint(3, 0));
+  EXPECT_TRUE(edge == CFPSegment(CFPPoint(0, 0), CFPPoint(3, 0)));
 }
 
 TEST(PointLocation, IsIntersectFindsContainedVerticesAndCrossingEdgesAndRejectsAnEmptyPolygon) {

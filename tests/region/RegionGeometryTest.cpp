@@ -44,8 +44,11 @@ TEST(PolyRgnQueries, AreaAndDistanceComeFromEveryPolygonInListOrder) {
   EXPECT_EQ(RegionOf({right, left}).DistanceFromPoint(CFPPoint(12, 5)), -2.0);
 }
 
+// A rectangle is tested as clipping would test it, without clipping, and
+// walks to the end.
 TEST(PolyRgnQueries, PtInRgnAndIsIntersectStopOnThePolygonAfterTheFirstHit) {
-  const CFPPolyRgn region = RegionOf({Square(0, 0, 1), Square(5, 0, 1), Square(5, 0, 2)});
+  const std::vector<Ring> rings = {Square(0, 0, 1), Square(5, 0, 1), Square(5, 0, 2)};
+  const CFPPolyRgn region = RegionOf(rings);
   const auto polygons = PolygonsOf(region);
   EXPECT_EQ(region.PtInRgn(CFPPoint(5.5, 0.5)), 1);
   EXPECT_EQ(region.getCurrentPolygon(), polygons[2]);
@@ -57,6 +60,12 @@ TEST(PolyRgnQueries, PtInRgnAndIsIntersectStopOnThePolygonAfterTheFirstHit) {
   region.BeginIteration();
   EXPECT_EQ(region.isIntersect(*MakePolygon(Square(10, 10, 1))), 0);
   EXPECT_EQ(region.isIterationFinished(), 1);
+  for (const auto& [rect, expected] : {std::pair{CFPRect(5.5, 9.0, 0.5, 3.0), 1}, {CFPRect(2.0, 4.0, 2.0, 4.0), 0}}) {
+    region.BeginIteration();
+    EXPECT_EQ(region.isIntersect(rect), expected);
+    EXPECT_EQ(region.isIterationFinished(), 1);
+  }
+  EXPECT_EQ(WalkedRegion(region), rings);
 }
 
 TEST(PolyRgnQueries, NearestVertexMustBeStrictlyWithinTheLimitAndTheFirstOfEqualsWins) {
@@ -93,17 +102,6 @@ TEST(PolyRgnQueries, BoundsCentreAndMassCentreJoinThePolygonsThatHaveThem) {
   // Vertex means (1, 1) and (11, 11), whatever the sizes and point counts.
   EXPECT_EQ(RegionOf({Square(0, 0, 2), {{10, 10}, {10, 13}, {13, 10}}, {{100, 100}, {200, 200}}}).getMassCenter(center), 1);
   ExpectPoint(center, 6.0, 6.0);
-}
-
-TEST(PolyRgnQueries, IsIntersectWithARectangleAnswersAsClippingWouldWithoutClipping) {
-  const std::vector<Ring> rings = {Square(0, 0, 4), Square(10, 10, 1)};
-  const CFPPolyRgn region = RegionOf(rings);
-  for (const auto& [rect, expected] : {std::pair{CFPRect(9.0, 12.0, 9.0, 12.0), 1}, {CFPRect(5.0, 8.0, 5.0, 8.0), 0}}) {
-    region.BeginIteration();
-    EXPECT_EQ(region.isIntersect(rect), expected);
-    EXPECT_EQ(region.isIterationFinished(), 1);
-    EXPECT_EQ(WalkedRegion(region), rings);
-  }
 }
 
 TEST(PolyRgnTransforms, IntersectRectDeletesTheClippedAwayPolygonsAndKeepsTheOrder) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fpgeom/frame/ObList.h"
+#include "fpgeom/region/FPPolyRgn.h"
 #include "frame/SampleObjects.h"
 #include "values/ArchiveRecord.h"
 
@@ -173,7 +174,7 @@ TEST(Archive, RefusesBadIndicesUnknownOrUnexpectedClassesAndOtherSchemas) {
 }
 
 TEST(Archive, RefusesToWriteAClassItCouldNotReadBack) {
-  const SampleDynCreate withoutSchema;
+  const CFPPolyRgn withoutSchema;  // creatable, but not serializable
   const SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNames longName;
   for (const CObject* object : {static_cast<const CObject*>(&withoutSchema), static_cast<const CObject*>(&longName)}) {
     const auto refused = [&](auto& ar) { EXPECT_EQ(ArchiveCause([&] { ar << object; }), CArchiveException::badClass); };

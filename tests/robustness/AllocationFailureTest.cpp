@@ -79,33 +79,25 @@ bool IsPrefix(const Whole& part, const Whole& whole) {
   return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
 }
 
-void AddRing(CFPPolyRgn& region, const Ring& ring) {
-  auto polygon = std::make_unique<CFPPolygon>();
-  AppendRing(*polygon, ring);
-  region.AddPolygon(polygon.release());
+CFPPolygon PolygonOf(const Ring& ring) {
+  CFPPolygon polygon;
+  AppendRing(polygon, ring);
+  return polygon;
 }
 
-std::vector<BYTE> RegionRecord() {
-  ArchiveBytes record;
-  record.Word(static_cast<std::uint16_t>(kRegionRings.size())).NewClass(1, "CFPPolygon").PolygonRecord(kRegionRings[0]);
-  for (std::size_t i = 1; i < kRegionRings.size(); ++i) record.Word(0x8001).PolygonRecord(kRegionRings[i]);
-  return record.bytes();
+CFPPolyRgn RegionOf(const std::vector<Ring>& rings) {
+  CFPPolyRgn region;
+  for (const Ring& ring : rings) region.AddPolygon(std::make_unique<CFPPolygon>(PolygonOf(ring)).release());
+  return region;
 }
 
 // What the polygon and region sweeps act on, made afresh for each failure.
 struct Shapes {
-  Shapes() {
-    AppendRing(spiral, kSpiral);
-    AppendRing(star, kStar);
-    AppendRing(legs, kLegs);
-    for (const Ring& ring : kRegionRings) AddRing(region, ring);
-    AddRing(otherRegion, kLegs);
-  }
-  CFPPolygon spiral, star, legs;
-  CFPPolyRgn region, otherRegion;
+  CFPPolygon spiral = PolygonOf(kSpiral), star = PolygonOf(kStar), legs = PolygonOf(kLegs);
+  CFPPolyRgn region = RegionOf(kRegionRings), otherRegion = RegionOf({kLegs});
   std::vector<tagPOINT> clipped = std::vector<tagPOINT>(8, kUntouched);
-  std::vector<BYTE> polygonRecord = ArchiveBytes().PolygonRecord(kSpiral).bytes();
-  std::vector<BYTE> regionRecord = RegionRecord();
+  std::vector<BYTE> polygonRecord = StoreRecord(spiral);
+  std::vector<BYTE> regionRecord = StoreRecord(region);
   LoadingArchive polygonLoad{polygonRecord};
   LoadingArchive regionLoad{regionRecord};
 };

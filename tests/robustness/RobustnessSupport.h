@@ -45,6 +45,7 @@ inline std::vector<Ring> WalkedRegion(const CFPPolyRgn& region) {
 }
 
 using fpgeom::testing::ArchiveBytes;
+using fpgeom::testing::StoreRecord;
 
 // A loading archive over bytes that it does not own.
 struct LoadingArchive {

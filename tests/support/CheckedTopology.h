@@ -51,6 +51,11 @@ inline std::string Where(const CEdge& edge) {
 
 inline CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
 inline CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
+// The entry the cursor designates, null at the end.
+inline CVertex* CurrentOf(const CVertexList& list) {
+  return list.isIterationFinished() ? nullptr : list.GetCurrentVertex();
+}
+inline CEdge* CurrentOf(const CEdgeList& list) { return list.isIterationFinished() ? nullptr : list.GetCurrentEdge(); }
 // The polygons a vertex or an edge lists.
 inline CFPPolygon* NextOf(const CPolygonList& list) { return list.GetNextPoly(); }
 // Into a vector the caller keeps, so that repeated reads reuse its storage.
@@ -151,8 +156,6 @@ class CheckedTopology {
  public:
   CheckedTopology(std::string run, Report report, Narration narration = Narration::kDescribeEachStep)
       : m_run(std::move(run)), m_report(std::move(report)), m_narration(narration) {}
-  CheckedTopology(const CheckedTopology&) = delete;
-  CheckedTopology& operator=(const CheckedTopology&) = delete;
   ~CheckedTopology() {
     m_edges.Empty();
     m_vertices.Empty();
@@ -286,13 +289,6 @@ class CheckedTopology {
   }
 
  private:
-  static CVertex* CurrentOf(const CVertexList& list) {
-    return list.isIterationFinished() ? nullptr : list.GetCurrentVertex();
-  }
-  static CEdge* CurrentOf(const CEdgeList& list) {
-    return list.isIterationFinished() ? nullptr : list.GetCurrentEdge();
-  }
-
   template <class Describe>
   void Begin(Describe&& describe) {
     ++m_step;

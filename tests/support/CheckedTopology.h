@@ -181,11 +181,15 @@ class CheckedTopology {
     return given;
   }
 
-  void AppendVertex(std::unique_ptr<CVertex> vertex) {
-    Begin([&] { return "AddVertex(new vertex " + Where(*vertex) + ")"; });
+  // A new vertex at the point, linked to the polygon unless it is null.
+  CVertex* AppendVertex(const CFPPoint& pt, CFPPolygon* polygon) {
+    Begin([&] { return "AddVertex(new vertex at " + Format(pt) + ")"; });
+    auto vertex = std::make_unique<CVertex>(pt);
+    if (polygon != nullptr) vertex->AddLink(polygon);
     m_vertices.AddVertex(vertex.get());
     m_vertexWalk.order.push_back(vertex.release());
     CheckCursors();
+    return m_vertexWalk.order.back();
   }
 
   // As a host would: never a vertex that an edge still ends at (the edge

@@ -28,26 +28,18 @@ constexpr int kMaxMoves = 16;
 // pace of the run.
 constexpr int kMaxPointsDuringMoves = 2000;
 
-// The map's collections own their elements but destroy them only when
-// emptied, as a host tears a map down.
-struct Map {
-  std::vector<std::unique_ptr<CFPPolygon>> polygons;
-  CVertexList vertices;
-  CEdgeList edges;
-  ~Map() {
-    edges.Empty();
-    vertices.Empty();
-  }
+using test::LinkedMap;
+using test::Listed;
+using test::SamePoint;
 
-  bool HasRoomToGrow() const {
-    for (const auto& polygon : polygons) {
-      if (polygon->getCount() > kMaxPointsDuringMoves) return false;
-    }
-    return true;
+bool HasRoomToGrow(const LinkedMap& map) {
+  for (const auto& polygon : map.polygons) {
+    if (polygon->getCount() > kMaxPointsDuringMoves) return false;
   }
-};
+  return true;
+}
 
-void BuildMap(Map& map, ByteReader& input) {
+void BuildMap(LinkedMap& map, ByteReader& input) {
   const int polygonCount = 1 + input.UpTo(kMaxPolygons - 1);
   for (int p = 0; p < polygonCount; ++p) {
     auto polygon = std::make_unique<CFPPolygon>();
@@ -55,17 +47,11 @@ void BuildMap(Map& map, ByteReader& input) {
     for (int i = 0; i < points; ++i) polygon->AddTailNode(input.Point());
     map.polygons.push_back(std::move(polygon));
   }
-  std::vector<CFPPolygon*> polygons;
-  for (const auto& polygon : map.polygons) polygons.push_back(polygon.get());
-  LinkPolygons(polygons.data(), static_cast<int>(polygons.size()), map.vertices, map.edges);
+  map.Link();
 }
 
-using test::EdgesOf;
-using test::VerticesOf;
-using test::SamePoint;
-
 // Every polygon's points head to tail, each walk checked against the count.
-std::vector<std::vector<CFPPoint>> Snapshot(const Map& map) {
+std::vector<std::vector<CFPPoint>> Snapshot(const LinkedMap& map) {
   std::vector<std::vector<CFPPoint>> rings;
   for (const auto& polygon : map.polygons) {
     std::vector<CFPPoint>& ring = rings.emplace_back();
@@ -92,7 +78,7 @@ Element* Pick(std::vector<Element*> elements, std::uint8_t choice) {
   return elements.empty() ? nullptr : elements[choice % elements.size()];
 }
 
-void MoveVertex(Map& map, CVertex& vertex, const CFPPoint& target) {
+void MoveVertex(LinkedMap& map, CVertex& vertex, const CFPPoint& target) {
   const auto before = Snapshot(map);
   const CFPPoint position = vertex.m_point;
   const int result = vertex.change(target);
@@ -106,7 +92,7 @@ void MoveVertex(Map& map, CVertex& vertex, const CFPPoint& target) {
   }
 }
 
-void MoveEdge(Map& map, CEdge& edge, const CFPPoint& target) {
+void MoveEdge(LinkedMap& map, CEdge& edge, const CFPPoint& target) {
   const auto before = Snapshot(map);
   const CFPPoint start = edge.m_pVertex1->m_point;
   const CFPPoint end = edge.m_pVertex2->m_point;
@@ -124,15 +110,15 @@ void MoveEdge(Map& map, CEdge& edge, const CFPPoint& target) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace fpgeom::fuzz;
   ByteReader input(data, size);
-  Map map;
+  LinkedMap map;
   BuildMap(map, input);
-  for (int move = 0; move < kMaxMoves && !input.IsExhausted() && map.HasRoomToGrow(); ++move) {
+  for (int move = 0; move < kMaxMoves && !input.IsExhausted() && HasRoomToGrow(map); ++move) {
     const std::uint8_t kind = input.Byte();
     const std::uint8_t choice = input.Byte();
     const CFPPoint target = input.Point();
     if (kind % 2 == 0) {
-      if (CVertex* vertex = Pick(VerticesOf(map.vertices), choice)) MoveVertex(map, *vertex, target);
-    } else if (CEdge* edge = Pick(EdgesOf(map.edges), choice)) {
+      if (CVertex* vertex = Pick(Listed(map.vertices), choice)) MoveVertex(map, *vertex, target);
+    } else if (CEdge* edge = Pick(Listed(map.edges), choice)) {
       MoveEdge(map, *edge, target);
     }
   }

@@ -40,10 +40,16 @@ def chunks(points, chunk):
 
 def classify_on_cluster(region, points, chunk, workers, seed):
     """(inside count, seconds) with a fresh LocalCluster of the given size."""
+    import dask
     from distributed import Client, LocalCluster
 
-    with LocalCluster(n_workers=workers, threads_per_worker=1, processes=True,
-                      dashboard_address=None) as cluster, Client(cluster) as client:
+    # The tasks are few, equal and known at once, and each holds only a seed, so
+    # every task goes to the workers straight away; with the scheduler's queue a
+    # worker waits a round trip to the scheduler (which shares the machine's
+    # cores with the workers) after every chunk.
+    no_queue = {"distributed.scheduler.worker-saturation": float("inf")}
+    with dask.config.set(no_queue), LocalCluster(n_workers=workers, threads_per_worker=1, processes=True,
+                                                 dashboard_address=None) as cluster, Client(cluster) as client:
         client.wait_for_workers(workers)
         # The region travels pickled, as its archive bytes.
         [shared] = client.scatter([region], broadcast=True)

@@ -20,24 +20,30 @@
 #include <cmath>
 #include <utility>
 
+#include "SimpleRing.h"
+
 namespace fpgeom::overlay_detail {
 namespace {
 
 bool IsInteriorWhole(const Ring& ring) { return ring.size() >= 3; }
-bool IsInteriorWhole(const StoredRing& ring) { return ring.distinct >= 3; }
+bool IsInteriorWhole(const StoredRing& ring) { return IsInteriorWhole(ring.points); }
 
 // The region as outer rings with their holes when it is one in that order
 // and valid; null otherwise.
 Geometry TryAsGiven(const GeosContext& context, const std::vector<StoredRing>& rings) {
   std::vector<Geometry> polygons;
+  bool certainlyValid = false;
   std::size_t k = 0;
   while (k < rings.size()) {
     if (!IsInteriorWhole(rings[k]) || !(rings[k].clockwiseArea2 > 0)) return nullptr;
-    Geometry shell = MakeLinearRing(context, rings[k]);
+    // A lone outer ring that is certainly simple is a valid polygon; anything
+    // less certain is left to the engine's check.
+    certainlyValid = rings.size() == 1 && IsCertainlySimple(rings[k].points);
+    Geometry shell = MakeLinearRing(context, rings[k].points);
     std::vector<Geometry> holes;
     for (++k; k < rings.size() && !(rings[k].clockwiseArea2 > 0); ++k) {
       if (!IsInteriorWhole(rings[k]) || !(rings[k].clockwiseArea2 < 0)) return nullptr;
-      holes.push_back(MakeLinearRing(context, rings[k]));
+      holes.push_back(MakeLinearRing(context, rings[k].points));
     }
     std::vector<GEOSGeometry*> rawHoles;
     for (Geometry& hole : holes) rawHoles.push_back(hole.get());
@@ -52,7 +58,7 @@ Geometry TryAsGiven(const GeosContext& context, const std::vector<StoredRing>& r
   // a collection, even of one.
   Geometry area = polygons.size() == 1 ? std::move(polygons.front())
                                        : MakeCollection(context, GEOS_MULTIPOLYGON, std::move(polygons));
-  const char valid = GEOSisValid_r(context.get(), area.get());
+  const char valid = certainlyValid ? 1 : GEOSisValid_r(context.get(), area.get());
   if (valid == 2) context.Fail("checking a region");
   return valid == 1 ? std::move(area) : nullptr;
 }
@@ -60,7 +66,7 @@ Geometry TryAsGiven(const GeosContext& context, const std::vector<StoredRing>& r
 Geometry FromLinework(const GeosContext& context, const std::vector<StoredRing>& stored, FillRule rule) {
   std::vector<Ring> rings;
   rings.reserve(stored.size());
-  for (const StoredRing& ring : stored) rings.push_back(ToRing(ring));
+  for (const StoredRing& ring : stored) rings.push_back(ring.points);
   std::vector<Geometry> lines;
   for (const Ring& ring : rings) {
     if (IsInteriorWhole(ring)) lines.push_back(MakeClosedLine(context, ring));

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/polygon/FPPolygon.h"
@@ -17,43 +18,26 @@ struct StoredPolygons : CFPPolyRgn {
     return region.*(&StoredPolygons::m_polygons);
   }
 };
+using PointList = CList<CFPPoint, const CFPPoint&>;
 struct StoredPoints : CFPPolygon {
   static const PointList& Of(const CFPPolygon& polygon) { return polygon.*(&StoredPoints::m_points); }
 };
 
-// Calls visit(x, y) for the ring's distinct points, head to tail.
-template <class Visit>
-void VisitDistinct(const StoredRing& ring, Visit visit) {
-  const CFPPoint* previous = nullptr;
-  unsigned count = 0;
-  for (POSITION node = ring.points->GetHeadPosition(); node != nullptr && count < ring.distinct;) {
-    const CFPPoint& pt = ring.points->GetNext(node);
-    if (previous != nullptr && pt.x == previous->x && pt.y == previous->y) continue;
-    previous = &pt;
-    visit(pt.x, pt.y);
-    ++count;
+// A GEOS sequence of the ring's points and the closing point.
+GEOSCoordSequence* MakeClosedSequence(const GeosContext& context, const Ring& ring) {
+  const std::size_t size = ring.size();
+  std::vector<double> buffer(2 * size + 2);
+  for (std::size_t k = 0; k < size; ++k) {
+    buffer[2 * k] = ring[k].x;
+    buffer[2 * k + 1] = ring[k].y;
   }
-}
-
-// A GEOS sequence of `size` points and the closing point, made at its full
-// size and filled in place (building one from a buffer appends point by point
-// and reallocates on the way). fill(put) calls put(x, y) `size` times.
-template <class Fill>
-GEOSCoordSequence* MakeClosedSequence(const GeosContext& context, unsigned size, Fill fill) {
-  const GEOSContextHandle_t handle = context.get();
-  GEOSCoordSequence* sequence = GEOSCoordSeq_create_r(handle, size + 1, 2);
+  if (size > 0) {
+    buffer[2 * size] = ring[0].x;
+    buffer[2 * size + 1] = ring[0].y;
+  }
+  GEOSCoordSequence* sequence =
+      GEOSCoordSeq_copyFromBuffer_r(context.get(), buffer.data(), static_cast<unsigned>(buffer.size() / 2), 0, 0);
   if (sequence == nullptr) context.Fail("building a coordinate sequence");
-  unsigned k = 0;
-  double firstX = 0.0;
-  double firstY = 0.0;
-  fill([&](double x, double y) {
-    if (k == 0) {
-      firstX = x;
-      firstY = y;
-    }
-    GEOSCoordSeq_setXY_r(handle, sequence, k++, x, y);
-  });
-  GEOSCoordSeq_setXY_r(handle, sequence, size, firstX, firstY);
   return sequence;
 }
 
@@ -112,52 +96,40 @@ std::vector<StoredRing> ReadRings(const CFPPolyRgn& region) {
   const auto& polygons = StoredPolygons::Of(region);
   rings.reserve(static_cast<std::size_t>(polygons.GetCount()));
   for (POSITION at = polygons.GetHeadPosition(); at != nullptr;) {
-    StoredRing ring{&StoredPoints::Of(*polygons.GetNext(at)), 0, 0.0};
-    const CFPPoint* head = nullptr;
-    const CFPPoint* previous = nullptr;
-    unsigned kept = 0;
-    for (POSITION node = ring.points->GetHeadPosition(); node != nullptr;) {
-      const CFPPoint& pt = ring.points->GetNext(node);
+    const PointList& points = StoredPoints::Of(*polygons.GetNext(at));
+    StoredRing ring{{}, 0.0};
+    ring.points.reserve(static_cast<std::size_t>(points.GetCount()));
+    for (POSITION node = points.GetHeadPosition(); node != nullptr;) {
+      const CFPPoint& pt = points.GetNext(node);
       if (!std::isfinite(pt.x) || !std::isfinite(pt.y)) {
         throw CInvalidArgException("overlay: ring " + std::to_string(rings.size()) + " has a non-finite coordinate");
       }
-      if (previous == nullptr) {
-        head = &pt;
-      } else if (pt.x == previous->x && pt.y == previous->y) {
-        continue;
-      } else {
-        ring.clockwiseArea2 += (pt.x - previous->x) * (pt.y + previous->y);
+      if (!ring.points.empty()) {
+        const Vertex& previous = ring.points.back();
+        if (pt.x == previous.x && pt.y == previous.y) continue;
+        ring.clockwiseArea2 += (pt.x - previous.x) * (pt.y + previous.y);
       }
-      previous = &pt;
-      ++kept;
+      ring.points.push_back({pt.x, pt.y});
     }
-    if (kept > 0) ring.clockwiseArea2 += (head->x - previous->x) * (head->y + previous->y);
-    // A tail that repeats the head closes the ring and is not a point of it.
-    ring.distinct = kept > 1 && previous->x == head->x && previous->y == head->y ? kept - 1 : kept;
-    rings.push_back(ring);
+    if (!ring.points.empty()) {
+      const Vertex& head = ring.points.front();
+      const Vertex& tail = ring.points.back();
+      ring.clockwiseArea2 += (head.x - tail.x) * (head.y + tail.y);
+      // A tail that repeats the head closes the ring and is not a point of it.
+      if (ring.points.size() > 1 && tail.x == head.x && tail.y == head.y) ring.points.pop_back();
+    }
+    rings.push_back(std::move(ring));
   }
   return rings;
 }
 
-Ring ToRing(const StoredRing& stored) {
-  Ring ring;
-  ring.reserve(stored.distinct);
-  VisitDistinct(stored, [&](double x, double y) { ring.push_back({x, y}); });
-  return ring;
-}
-
-Geometry MakeLinearRing(const GeosContext& context, const StoredRing& ring) {
-  GEOSCoordSequence* sequence =
-      MakeClosedSequence(context, ring.distinct, [&](auto put) { VisitDistinct(ring, put); });
+Geometry MakeLinearRing(const GeosContext& context, const Ring& ring) {
   // The ring takes the sequence, also when it refuses to be built.
-  return Own(context, GEOSGeom_createLinearRing_r(context.get(), sequence), "building a ring");
+  return Own(context, GEOSGeom_createLinearRing_r(context.get(), MakeClosedSequence(context, ring)), "building a ring");
 }
 
 Geometry MakeClosedLine(const GeosContext& context, const Ring& ring) {
-  GEOSCoordSequence* sequence = MakeClosedSequence(context, static_cast<unsigned>(ring.size()), [&](auto put) {
-    for (const Vertex& v : ring) put(v.x, v.y);
-  });
-  return Own(context, GEOSGeom_createLineString_r(context.get(), sequence), "building a line");
+  return Own(context, GEOSGeom_createLineString_r(context.get(), MakeClosedSequence(context, ring)), "building a line");
 }
 
 Geometry MakeEmptyArea(const GeosContext& context) {

@@ -12,14 +12,17 @@
 
 namespace fpgeom::overlay_detail {
 
-using PointList = CList<CFPPoint, const CFPPoint&>;
+struct Vertex {
+  double x;
+  double y;
+};
+// A ring's distinct points, the closing point not repeated.
+using Ring = std::vector<Vertex>;
 
-// One ring of a region, read where it is stored. Its points are the stored
-// ones without repeated consecutive points and without repeats of the head
-// at the tail; there are `distinct` of them.
+// One ring of a region: its points without repeated consecutive points and
+// without a repeat of the head at the tail.
 struct StoredRing {
-  const PointList* points;
-  unsigned distinct;
+  Ring points;
   double clockwiseArea2;  // twice the signed area, positive when clockwise with y up
 };
 
@@ -27,16 +30,8 @@ struct StoredRing {
 // CInvalidArgException at the first non-finite coordinate.
 std::vector<StoredRing> ReadRings(const CFPPolyRgn& region);
 
-struct Vertex {
-  double x;
-  double y;
-};
-// A ring's distinct points, the closing point not repeated.
-using Ring = std::vector<Vertex>;
-Ring ToRing(const StoredRing& ring);
-
 // A closed GEOS ring through the ring's points, or a closed line.
-Geometry MakeLinearRing(const GeosContext& context, const StoredRing& ring);
+Geometry MakeLinearRing(const GeosContext& context, const Ring& ring);
 Geometry MakeClosedLine(const GeosContext& context, const Ring& ring);
 
 Geometry MakeEmptyArea(const GeosContext& context);

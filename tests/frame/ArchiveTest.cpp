@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fpgeom/frame/ObList.h"
+#include "fpgeom/region/FPPolyRgn.h"
 #include "frame/SampleObjects.h"
 #include "values/ArchiveRecord.h"
 
@@ -70,8 +71,7 @@ TEST(Archive, WritesScalarsAndCountsLittleEndianAndDoublesBitForBit) {
 }
 
 TEST(Archive, WritesNewClassesThenBackReferencesWithSharedIndices) {
-  SampleValue first(7);
-  SampleValue second(-1);
+  SampleValue first(7), second(-1);
   SampleDerived derived;
   derived.m_value = 9;
   const Bytes bytes = Stored([&](CArchive& ar) {
@@ -100,8 +100,7 @@ TEST(Archive, SwitchesToTheLongFormsOnceIndicesReach0x7FFF) {
   // Index 1 is the class; objects take 2 .. 0x8001, so the last ones pass 0x7FFF.
   std::vector<SampleValue> values(0x8000);
   for (std::size_t i = 0; i < values.size(); ++i) values[i].m_value = static_cast<std::int32_t>(i);
-  SampleDerived late;
-  SampleDerived later;
+  SampleDerived late, later;
   late.m_value = 42;
   const Bytes bytes = Stored([&](CArchive& ar) {
     for (const SampleValue& value : values) ar << &value;
@@ -173,7 +172,7 @@ TEST(Archive, RefusesBadIndicesUnknownOrUnexpectedClassesAndOtherSchemas) {
 }
 
 TEST(Archive, RefusesToWriteAClassItCouldNotReadBack) {
-  const SampleDynCreate withoutSchema;
+  const CFPPolyRgn withoutSchema;  // creatable, but not serializable
   const SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNames longName;
   for (const CObject* object : {static_cast<const CObject*>(&withoutSchema), static_cast<const CObject*>(&longName)}) {
     const auto refused = [&](auto& ar) { EXPECT_EQ(ArchiveCause([&] { ar << object; }), CArchiveException::badClass); };

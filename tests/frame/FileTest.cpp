@@ -1,18 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/frame/File.h"
-#include "frame/TempDirectory.h"
 
 namespace fpgeom::test {
 namespace {
 
+// A path of the test's own, by process and test name, removed afterwards.
+struct TempPath {
+  const std::string path = ::testing::TempDir() + "fpgeom-" + std::to_string(getpid()) + "-" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  ~TempPath() { std::filesystem::remove(path); }
+};
+
 TEST(File, ReportsAMissingFileWithoutCreatingIt) {
-  TempDirectory directory;
-  const std::string missing = directory.File("missing.bin");
+  const TempPath temp;
+  const std::string& missing = temp.path;
   CFile file;
   CFileException error(CFileException::none, 0, std::string());
   EXPECT_FALSE(file.Open(missing.c_str(), CFile::modeRead, &error));
@@ -23,8 +31,8 @@ TEST(File, ReportsAMissingFileWithoutCreatingIt) {
 }
 
 TEST(File, WritesReadsSeeksAndTruncatesOnlyWhenAsked) {
-  TempDirectory directory;
-  const std::string path = directory.File("data.bin");
+  const TempPath temp;
+  const std::string& path = temp.path;
   for (const std::string text : {"hello, ", "world"}) {
     CFile file(path.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
     file.SeekToEnd();

@@ -21,6 +21,5 @@ void SampleHolder::Serialize(CArchive& ar) {
 IMPLEMENT_SERIAL(SampleValue, CObject, 3)
 IMPLEMENT_SERIAL(SampleDerived, SampleValue, 1)
 IMPLEMENT_SERIAL(SampleHolder, CObject, 2)
-IMPLEMENT_DYNCREATE(SampleDynCreate, CObject)
 
 }  // namespace fpgeom::test

@@ -42,10 +42,4 @@ class SampleHolder : public CObject {
   DECLARE_SERIAL(SampleHolder)
 };
 
-// Creatable, but not registered and without a schema.
-class SampleDynCreate : public CObject {
- public:
-  DECLARE_DYNCREATE(SampleDynCreate)
-};
-
 }  // namespace fpgeom::test

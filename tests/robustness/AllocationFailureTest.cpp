@@ -79,33 +79,25 @@ bool IsPrefix(const Whole& part, const Whole& whole) {
   return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
 }
 
-void AddRing(CFPPolyRgn& region, const Ring& ring) {
-  auto polygon = std::make_unique<CFPPolygon>();
-  AppendRing(*polygon, ring);
-  region.AddPolygon(polygon.release());
+CFPPolygon PolygonOf(const Ring& ring) {
+  CFPPolygon polygon;
+  AppendRing(polygon, ring);
+  return polygon;
 }
 
-std::vector<BYTE> RegionRecord() {
-  ArchiveBytes record;
-  record.Word(static_cast<std::uint16_t>(kRegionRings.size())).NewClass(1, "CFPPolygon").PolygonRecord(kRegionRings[0]);
-  for (std::size_t i = 1; i < kRegionRings.size(); ++i) record.Word(0x8001).PolygonRecord(kRegionRings[i]);
-  return record.bytes();
+CFPPolyRgn RegionOf(const std::vector<Ring>& rings) {
+  CFPPolyRgn region;
+  for (const Ring& ring : rings) region.AddPolygon(std::make_unique<CFPPolygon>(PolygonOf(ring)).release());
+  return region;
 }
 
 // What the polygon and region sweeps act on, made afresh for each failure.
 struct Shapes {
-  Shapes() {
-    AppendRing(spiral, kSpiral);
-    AppendRing(star, kStar);
-    AppendRing(legs, kLegs);
-    for (const Ring& ring : kRegionRings) AddRing(region, ring);
-    AddRing(otherRegion, kLegs);
-  }
-  CFPPolygon spiral, star, legs;
-  CFPPolyRgn region, otherRegion;
+  CFPPolygon spiral = PolygonOf(kSpiral), star = PolygonOf(kStar), legs = PolygonOf(kLegs);
+  CFPPolyRgn region = RegionOf(kRegionRings), otherRegion = RegionOf({kLegs});
   std::vector<tagPOINT> clipped = std::vector<tagPOINT>(8, kUntouched);
-  std::vector<BYTE> polygonRecord = ArchiveBytes().PolygonRecord(kSpiral).bytes();
-  std::vector<BYTE> regionRecord = RegionRecord();
+  std::vector<BYTE> polygonRecord = StoreRecord(spiral);
+  std::vector<BYTE> regionRecord = StoreRecord(region);
   LoadingArchive polygonLoad{polygonRecord};
   LoadingArchive regionLoad{regionRecord};
 };
@@ -170,51 +162,34 @@ TEST(AllocationFailure, PolygonAndRegionOperationsLeaveEveryShapeWholeAndKeepThe
   }
 }
 
-// A map of polygons linked as a host links them.
-struct Map {
-  explicit Map(const std::vector<Ring>& rings) {
-    for (const Ring& ring : rings) AppendRing(*cells.emplace_back(std::make_unique<CFPPolygon>()), ring);
-  }
-  ~Map() {
-    edges.Empty();
-    vertices.Empty();
-  }
-  void Build() {
-    std::vector<CFPPolygon*> polygons;
-    for (const auto& cell : cells) polygons.push_back(cell.get());
-    LinkPolygons(polygons.data(), static_cast<int>(polygons.size()), vertices, edges);
-    edges.GetNearest(CFPPoint(5, 5), 1);
-  }
-  CVertex* VertexAt(const CFPPoint& pt) const { return vertices.GetNearest(pt, 0.1); }
-  CEdge* EdgeAt(const CFPPoint& pt) const { return edges.GetNearest(pt, 0.1); }
+std::unique_ptr<LinkedMap> MapOf(const std::vector<Ring>& rings) {
+  auto map = std::make_unique<LinkedMap>();
+  for (const Ring& ring : rings) AppendRing(*map->polygons.emplace_back(std::make_unique<CFPPolygon>()), ring);
+  return map;
+}
 
-  // Every ring, every vertex position and every vertex's neighbours.
-  std::tuple<std::vector<Ring>, Ring, std::vector<Ring>> State() const {
-    std::vector<Ring> rings;
-    for (const auto& cell : cells) rings.push_back(WalkedRing(*cell));
-    Ring positions;
-    std::vector<Ring> neighbours;
-    for (CVertex* vertex : VerticesOf(vertices)) {
-      positions.emplace_back(vertex->m_point.x, vertex->m_point.y);
-      neighbours.emplace_back();
-      for (vertex->BeginNeighborIteration(); !vertex->isNeighborIterationFinished();) {
-        const CFPPoint& at = vertex->GetNextNeighbor()->m_point;
-        neighbours.back().emplace_back(at.x, at.y);
-      }
-    }
-    return {rings, positions, neighbours};
-  }
+// Linked as a host links them, the edge index built too.
+void Build(LinkedMap& map) {
+  map.Link();
+  map.edges.GetNearest(CFPPoint(5, 5), 1);
+}
 
-  std::vector<std::unique_ptr<CFPPolygon>> cells;
-  CVertexList vertices;
-  CEdgeList edges;
-};
+CEdge* EdgeAt(const LinkedMap& map, const CFPPoint& pt) { return map.edges.GetNearest(pt, 0.1); }
+
+// Every ring, every vertex position and every vertex's neighbours.
+std::tuple<std::vector<Ring>, Ring, std::vector<Ring>> StateOf(const LinkedMap& map) {
+  std::vector<Ring> rings;
+  for (const auto& polygon : map.polygons) rings.push_back(WalkedRing(*polygon));
+  std::vector<Ring> neighbours;
+  for (CVertex* vertex : Listed(map.vertices)) neighbours.push_back(PositionsOf(NeighborsOf(*vertex)));
+  return {rings, PositionsOf(Listed(map.vertices)), neighbours};
+}
 
 // Whether a failure lands in the framework or in an index (which gives up
 // and walks), what was built answers as a walk.
-void ExpectAnswersAsWalks(Map& map) {
-  WalkModel<CVertex> vertexWalk{VerticesOf(map.vertices)};
-  WalkModel<CEdge> edgeWalk{EdgesOf(map.edges)};
+void ExpectAnswersAsWalks(LinkedMap& map) {
+  WalkModel<CVertex> vertexWalk{Listed(map.vertices)};
+  WalkModel<CEdge> edgeWalk{Listed(map.edges)};
   for (int probe = 0; probe < 12; ++probe) {
     const CFPPoint pt(0.93 * probe, 0.57 * probe);
     EXPECT_EQ(map.vertices.GetNearest(pt, 0.6), vertexWalk.Nearest(pt, 0.6)) << probe;
@@ -223,12 +198,12 @@ void ExpectAnswersAsWalks(Map& map) {
   // Adding what is there already finds it rather than adding a twin.
   for (std::size_t i = 0; i < vertexWalk.order.size(); i += 7) {
     CVertex* vertex = vertexWalk.order[i];
-    EXPECT_EQ(map.vertices.AddVertex(vertex->m_point, map.cells.front().get()), vertex);
+    EXPECT_EQ(map.vertices.AddVertex(vertex->m_point, map.polygons.front().get()), vertex);
   }
   for (std::size_t i = 0; i < edgeWalk.order.size(); i += 7) {
-    map.edges.AddEdge(edgeWalk.order[i]->m_pVertex2, edgeWalk.order[i]->m_pVertex1, map.cells.front().get());
+    map.edges.AddEdge(edgeWalk.order[i]->m_pVertex2, edgeWalk.order[i]->m_pVertex1, map.polygons.front().get());
   }
-  EXPECT_EQ(EdgesOf(map.edges), edgeWalk.order);
+  EXPECT_EQ(Listed(map.edges), edgeWalk.order);
 }
 
 // A grid of unit squares whose lists are long enough to be indexed.
@@ -255,12 +230,12 @@ std::vector<Ring> BesideSquare(int n) {
   return {{{0, 0}, {0, 10}, {10, 10}, {10, 0}}, ring};
 }
 
-using MapStep = std::function<void(Map&)>;
+using MapStep = std::function<void(LinkedMap&)>;
 MapStep MoveVertex(CFPPoint from, CFPPoint to) {
-  return [=](Map& map) { EXPECT_EQ(map.VertexAt(from)->change(to), 1); };
+  return [=](LinkedMap& map) { EXPECT_EQ(map.vertices.GetNearest(from, 0.1)->change(to), 1); };
 }
 MapStep BendEdge(CFPPoint at, CFPPoint to) {
-  return [=](Map& map) { EXPECT_EQ(map.EdgeAt(at)->change(to), 1); };
+  return [=](LinkedMap& map) { EXPECT_EQ(EdgeAt(map, at)->change(to), 1); };
 }
 
 // A failed edit of shared geometry changes no polygon, vertex or neighbour;
@@ -275,15 +250,15 @@ TEST(AllocationFailure, ATopologyAnswersAsItsWalksAndAFailedEditOfSharedGeometry
     int extraNeighbours = 0;  // of the split side's second end
   };
   // The new vertex is dropped again once made, so that nothing points at it.
-  const MapStep split = [](Map& map) {
-    CEdge* side = map.EdgeAt({10, 5});
+  const MapStep split = [](LinkedMap& map) {
+    CEdge* side = EdgeAt(map, {10, 5});
     const std::unique_ptr<CVertex> vertex(side->CreateVertex(CFPPoint(12, 5)));
     ASSERT_NE(vertex, nullptr);
     side->m_pVertex1->RemoveNeighbor(vertex.get());
     side->m_pVertex2->RemoveNeighbor(vertex.get());
   };
   std::vector<Case> cases = {
-      {"topology build", Grid(), false, [](Map& map) { map.Build(); }, false},
+      {"topology build", Grid(), false, Build, false},
       // So far that both indexes must grow their cells while the vertex tells
       // them one after the other: one that gives up must not disturb the round.
       {"far vertex move", Grid(), true, MoveVertex({5, 5}, {1e300, 1e300}), false},
@@ -303,18 +278,18 @@ TEST(AllocationFailure, ATopologyAnswersAsItsWalksAndAFailedEditOfSharedGeometry
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.rings.size() << " rings, " << c.extraNeighbours << " more neighbours");
     const auto arrange = [&c] {
-      auto map = std::make_unique<Map>(c.rings);
-      if (c.built) map->Build();
+      auto map = MapOf(c.rings);
+      if (c.built) Build(*map);
       for (int k = 0; k < c.extraNeighbours; ++k) {
-        CVertex* far = map->vertices.AddVertex({100.0 + k, 100}, map->cells.front().get());
-        map->EdgeAt({10, 5})->m_pVertex2->AddNeighbor(far);
+        CVertex* far = map->vertices.AddVertex({100.0 + k, 100}, map->polygons.front().get());
+        EdgeAt(*map, {10, 5})->m_pVertex2->AddNeighbor(far);
       }
       return map;
     };
-    const auto before = arrange()->State();
-    SweepAllocationFailures(c.operation, arrange, c.act, MapStep([&](Map& map) {
+    const auto before = StateOf(*arrange());
+    SweepAllocationFailures(c.operation, arrange, c.act, MapStep([&](LinkedMap& map) {
                               if (c.changesNothingWhenItFails) {
-                                EXPECT_EQ(map.State(), before);
+                                EXPECT_EQ(StateOf(map), before);
                               }
                               ExpectAnswersAsWalks(map);
                             }));

@@ -31,6 +31,12 @@ inline Ring WalkedRing(const CFPPolygon& polygon) {
   return ring;
 }
 
+inline Ring PositionsOf(const std::vector<CVertex*>& vertices) {
+  Ring positions;
+  for (const CVertex* vertex : vertices) positions.emplace_back(vertex->m_point.x, vertex->m_point.y);
+  return positions;
+}
+
 inline std::vector<Ring> WalkedRegion(const CFPPolyRgn& region) {
   std::vector<Ring> rings;
   for (region.BeginIteration(); region.isIterationFinished() == 0;) rings.push_back(WalkedRing(*region.getNextPolygon()));
@@ -39,6 +45,7 @@ inline std::vector<Ring> WalkedRegion(const CFPPolyRgn& region) {
 }
 
 using fpgeom::testing::ArchiveBytes;
+using fpgeom::testing::StoreRecord;
 
 // A loading archive over bytes that it does not own.
 struct LoadingArchive {

@@ -51,22 +51,51 @@ inline std::string Where(const CEdge& edge) {
 
 inline CVertex* NextOf(const CVertexList& list) { return list.GetNextVertex(); }
 inline CEdge* NextOf(const CEdgeList& list) { return list.GetNextEdge(); }
+// The entry the cursor designates, null at the end.
+inline CVertex* CurrentOf(const CVertexList& list) {
+  return list.isIterationFinished() ? nullptr : list.GetCurrentVertex();
+}
+inline CEdge* CurrentOf(const CEdgeList& list) { return list.isIterationFinished() ? nullptr : list.GetCurrentEdge(); }
+// The polygons a vertex or an edge lists.
+inline CFPPolygon* NextOf(const CPolygonList& list) { return list.GetNextPoly(); }
 // Into a vector the caller keeps, so that repeated reads reuse its storage.
 template <class List, class Element>
 void ReadList(const List& list, std::vector<Element*>& elements) {
   elements.clear();
   for (list.BeginIteration(); !list.isIterationFinished();) elements.push_back(NextOf(list));
 }
-inline std::vector<CVertex*> VerticesOf(const CVertexList& list) {
-  std::vector<CVertex*> vertices;
-  ReadList(list, vertices);
-  return vertices;
+template <class List>
+auto Listed(const List& list) {
+  std::vector<decltype(NextOf(list))> elements;
+  ReadList(list, elements);
+  return elements;
 }
-inline std::vector<CEdge*> EdgesOf(const CEdgeList& list) {
-  std::vector<CEdge*> edges;
-  ReadList(list, edges);
-  return edges;
+inline std::vector<CVertex*> NeighborsOf(const CVertex& vertex) {
+  std::vector<CVertex*> neighbors;
+  for (vertex.BeginNeighborIteration(); !vertex.isNeighborIterationFinished();) {
+    neighbors.push_back(vertex.GetNextNeighbor());
+  }
+  return neighbors;
 }
+
+// Polygons linked into a vertex and an edge list as a host links them (a
+// null entry is passed over). The lists own their elements but destroy them
+// only when emptied, as a host tears a map down.
+struct LinkedMap {
+  std::vector<std::unique_ptr<CFPPolygon>> polygons;
+  CVertexList vertices;
+  CEdgeList edges;
+
+  ~LinkedMap() {
+    edges.Empty();
+    vertices.Empty();
+  }
+  void Link() {
+    std::vector<CFPPolygon*> entries;
+    for (const auto& polygon : polygons) entries.push_back(polygon.get());
+    LinkPolygons(entries.data(), static_cast<int>(entries.size()), vertices, edges);
+  }
+};
 
 // How AddVertex and AddEdge match what is listed.
 inline auto At(const CFPPoint& pt) {
@@ -127,8 +156,6 @@ class CheckedTopology {
  public:
   CheckedTopology(std::string run, Report report, Narration narration = Narration::kDescribeEachStep)
       : m_run(std::move(run)), m_report(std::move(report)), m_narration(narration) {}
-  CheckedTopology(const CheckedTopology&) = delete;
-  CheckedTopology& operator=(const CheckedTopology&) = delete;
   ~CheckedTopology() {
     m_edges.Empty();
     m_vertices.Empty();
@@ -154,11 +181,15 @@ class CheckedTopology {
     return given;
   }
 
-  void AppendVertex(std::unique_ptr<CVertex> vertex) {
-    Begin([&] { return "AddVertex(new vertex " + Where(*vertex) + ")"; });
+  // A new vertex at the point, linked to the polygon unless it is null.
+  CVertex* AppendVertex(const CFPPoint& pt, CFPPolygon* polygon) {
+    Begin([&] { return "AddVertex(new vertex at " + Format(pt) + ")"; });
+    auto vertex = std::make_unique<CVertex>(pt);
+    if (polygon != nullptr) vertex->AddLink(polygon);
     m_vertices.AddVertex(vertex.get());
     m_vertexWalk.order.push_back(vertex.release());
     CheckCursors();
+    return m_vertexWalk.order.back();
   }
 
   // As a host would: never a vertex that an edge still ends at (the edge
@@ -247,8 +278,8 @@ class CheckedTopology {
   void CheckOrder() {
     if (!Agrees()) return;
     Begin([] { return "reading both lists whole"; });
-    CompareOrder("vertex list", m_vertexWalk, VerticesOf(m_vertices));
-    CompareOrder("edge list", m_edgeWalk, EdgesOf(m_edges));
+    CompareOrder("vertex list", m_vertexWalk, Listed(m_vertices));
+    CompareOrder("edge list", m_edgeWalk, Listed(m_edges));
   }
 
   void Empty() {
@@ -262,13 +293,6 @@ class CheckedTopology {
   }
 
  private:
-  static CVertex* CurrentOf(const CVertexList& list) {
-    return list.isIterationFinished() ? nullptr : list.GetCurrentVertex();
-  }
-  static CEdge* CurrentOf(const CEdgeList& list) {
-    return list.isIterationFinished() ? nullptr : list.GetCurrentEdge();
-  }
-
   template <class Describe>
   void Begin(Describe&& describe) {
     ++m_step;

@@ -98,14 +98,7 @@ class TopologyWorkload {
   void AddCell(CFPPolygon* cell, const std::vector<CFPPoint>& ring, bool apart) {
     std::vector<CVertex*> corners;
     for (const CFPPoint& corner : ring) {
-      if (!apart) {
-        corners.push_back(m_topology.AddVertex(corner, cell));
-        continue;
-      }
-      auto vertex = std::make_unique<CVertex>(corner);
-      vertex->AddLink(cell);
-      corners.push_back(vertex.get());
-      m_topology.AppendVertex(std::move(vertex));
+      corners.push_back(apart ? m_topology.AppendVertex(corner, cell) : m_topology.AddVertex(corner, cell));
     }
     for (std::size_t k = 0; k < corners.size(); ++k) {
       CVertex* from = corners[k];
@@ -123,7 +116,7 @@ class TopologyWorkload {
         return void(m_topology.AddVertex(pt, Polygon()));
       }
       case 2:
-        return m_topology.AppendVertex(std::make_unique<CVertex>(Point()));
+        return void(m_topology.AppendVertex(Point(), nullptr));
       case 3:
         if (CVertex* vertex = RecentVertex(); vertex != nullptr && m_topology.CanDelete(vertex)) {
           m_topology.DeleteVertex(vertex);

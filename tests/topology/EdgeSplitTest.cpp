@@ -44,11 +44,11 @@ TEST(EdgeSplit, CreateVertexLinksTheEdgesPolygonsAndBothEndsAsNeighbours) {
   ASSERT_NE(vertex, nullptr);
   EXPECT_EQ(edge.isIterationFinished(), 1);
   EXPECT_EQ(a.isNeighborIterationFinished(), 1);
-  EXPECT_EQ(LinksOf(*vertex), (Links{&p1, &p2, &p1}));
+  EXPECT_EQ(Listed(*vertex), (Links{&p1, &p2, &p1}));
   EXPECT_EQ(NeighborsOf(*vertex), (Vertices{&a, &b}));
   EXPECT_EQ(NeighborsOf(a), Vertices{vertex.get()});
   EXPECT_EQ(NeighborsOf(b), Vertices{vertex.get()});
-  EXPECT_EQ(LinksOf(edge), (Links{&p1, &p2, &p1})) << "the edge is not split";
+  EXPECT_EQ(Listed(edge), (Links{&p1, &p2, &p1})) << "the edge is not split";
 
   // A vertex at the second end is at the position of a neighbour that a
   // first end listing the second already has: that end refuses it.

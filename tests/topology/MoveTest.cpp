@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "TopologySupport.h"
@@ -17,71 +18,57 @@ const double kNudged = 5 + 1e-7;
 
 }  // namespace
 
-TEST(VertexMove, MovesThePointInTheRingOrRefusesAndChangesNothing) {
-  const struct {
-    const char* what;
-    Ring ring;
-    int links;  // how often the vertex lists the polygon
-    CFPPoint from, to;
-    int result;
-    Ring after;
-  } cases[] = {
-      {"inwards", kSquare, 1, {10, 10}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"onto the diagonal: the moved point goes", kSquare, 1, {10, 10}, {5, 5}, 1, {{0, 0}, {10, 0}, {0, 10}}},
-      {"another corner goes", kSquare, 1, {10, 10}, {20, 0}, 1, {{0, 0}, {20, 0}, {0, 10}}},
-      {"point found within the tolerance", {{0, 0}, {10, 0}, {10 + 1e-7, 10}, {0, 10}}, 1, {10, 10}, {8, 8}, 1,
-       {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"three points on a line", kTriangle, 1, {0, 10}, {5, 0}, 0, kTriangle},
-      {"onto another corner", kTriangle, 1, {0, 10}, {10, 0}, 0, kTriangle},
-      {"no point at the vertex", kSquare, 1, {3, 3}, {4, 4}, 0, kSquare},
-      {"listed twice, passing twice", kFigureEight, 2, {5, 5}, {4, 5}, 1,
-       {{0, 0}, {10, 0}, {4, 5}, {10, 10}, {0, 10}, {4, 5}}},
-      // The second search finds the first point again, now at the new position.
-      {"listed twice, moved within the tolerance", kFigureEight, 2, {5, 5}, {kNudged, 5}, 1,
-       {{0, 0}, {10, 0}, {kNudged, 5}, {10, 10}, {0, 10}, {5, 5}}},
-      {"listed twice, passing once", kSquare, 2, {10, 10}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"no polygon at all", kSquare, 0, {1, 1}, {-3, 7}, 1, kSquare},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    CFPPolygon polygon;
-    AppendRing(polygon, c.ring);
-    CVertex vertex(c.from);
-    for (int i = 0; i < c.links; ++i) vertex.AddLink(&polygon);
-    EXPECT_EQ(vertex.change(c.to), c.result);
-    EXPECT_EQ(PointsOf(polygon), c.after);
-    const CFPPoint& expectedPosition = c.result == 1 ? c.to : c.from;
-    ExpectAt(vertex.m_point, expectedPosition.x, expectedPosition.y);
-  }
-}
-
-TEST(EdgeMove, BendsTheEdgeThroughThePointOrRefusesAndChangesNothing) {
+// A vertex at `at` that lists the ring `links` times moves to `to`, or, given
+// a second end, the edge from `at` bends through `to`; the answer and the ring
+// after it, and where the vertex or the edge's first end is then.
+TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
   const Ring bentSquare{{0, 0}, {10, 0}, {15, 5}, {10, 10}, {0, 10}};
   const struct {
     const char* what;
     Ring ring;
-    CFPPoint end1, end2, bend;
+    int links;
+    CFPPoint at;
+    std::optional<CFPPoint> end2;
+    CFPPoint to;
     int result;
     Ring after;
   } cases[] = {
-      {"outwards", kSquare, {10, 0}, {10, 10}, {15, 5}, 1, bentSquare},
-      {"outwards, ends swapped", kSquare, {10, 10}, {10, 0}, {15, 5}, 1, bentSquare},
-      {"on the edge's own line", kSquare, {10, 0}, {10, 10}, {10, 5}, 1, kSquare},
-      {"onto the first end", kSquare, {10, 0}, {10, 10}, {10, 0}, 1, kSquare},
-      {"another corner goes", kSquare, {10, 0}, {10, 10}, {20, 0}, 1, {{0, 0}, {20, 0}, {10, 10}, {0, 10}}},
-      {"ends not next to each other", kSquare, {0, 0}, {10, 10}, {3, 7}, 1, kSquare},
-      {"onto the opposite corner", kTriangle, {10, 0}, {0, 10}, {0, 0}, 0, kTriangle},
+      {"inwards", kSquare, 1, {10, 10}, {}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
+      {"onto the diagonal: the moved point goes", kSquare, 1, {10, 10}, {}, {5, 5}, 1, {{0, 0}, {10, 0}, {0, 10}}},
+      {"another corner goes", kSquare, 1, {10, 10}, {}, {20, 0}, 1, {{0, 0}, {20, 0}, {0, 10}}},
+      {"point found within the tolerance", {{0, 0}, {10, 0}, {10 + 1e-7, 10}, {0, 10}}, 1, {10, 10}, {}, {8, 8}, 1,
+       {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
+      {"three points on a line", kTriangle, 1, {0, 10}, {}, {5, 0}, 0, kTriangle},
+      {"onto another corner", kTriangle, 1, {0, 10}, {}, {10, 0}, 0, kTriangle},
+      {"no point at the vertex", kSquare, 1, {3, 3}, {}, {4, 4}, 0, kSquare},
+      {"listed twice, passing twice", kFigureEight, 2, {5, 5}, {}, {4, 5}, 1,
+       {{0, 0}, {10, 0}, {4, 5}, {10, 10}, {0, 10}, {4, 5}}},
+      // The second search finds the first point again, now at the new position.
+      {"listed twice, moved within the tolerance", kFigureEight, 2, {5, 5}, {}, {kNudged, 5}, 1,
+       {{0, 0}, {10, 0}, {kNudged, 5}, {10, 10}, {0, 10}, {5, 5}}},
+      {"listed twice, passing once", kSquare, 2, {10, 10}, {}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
+      {"no polygon at all", kSquare, 0, {1, 1}, {}, {-3, 7}, 1, kSquare},
+      {"edge outwards", kSquare, 1, {10, 0}, CFPPoint(10, 10), {15, 5}, 1, bentSquare},
+      {"edge outwards, ends swapped", kSquare, 1, {10, 10}, CFPPoint(10, 0), {15, 5}, 1, bentSquare},
+      {"edge on its own line", kSquare, 1, {10, 0}, CFPPoint(10, 10), {10, 5}, 1, kSquare},
+      {"edge onto its first end", kSquare, 1, {10, 0}, CFPPoint(10, 10), {10, 0}, 1, kSquare},
+      {"edge: another corner goes", kSquare, 1, {10, 0}, CFPPoint(10, 10), {20, 0}, 1,
+       {{0, 0}, {20, 0}, {10, 10}, {0, 10}}},
+      {"edge ends not next to each other", kSquare, 1, {0, 0}, CFPPoint(10, 10), {3, 7}, 1, kSquare},
+      {"edge onto the opposite corner", kTriangle, 1, {10, 0}, CFPPoint(0, 10), {0, 0}, 0, kTriangle},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     CFPPolygon polygon;
     AppendRing(polygon, c.ring);
-    CVertex end1(c.end1), end2(c.end2);
-    CEdge edge(&end1, &end2);
-    edge.AddLink(&polygon);
-    EXPECT_EQ(edge.change(c.bend), c.result);
+    CVertex vertex(c.at), end2(c.end2.value_or(c.at));
+    CEdge edge(&vertex, &end2);
+    CPolygonList& moved = c.end2 ? static_cast<CPolygonList&>(edge) : vertex;
+    for (int i = 0; i < c.links; ++i) moved.AddLink(&polygon);
+    EXPECT_EQ(c.end2 ? edge.change(c.to) : vertex.change(c.to), c.result);
     EXPECT_EQ(PointsOf(polygon), c.after);
-    ExpectAt(end1.m_point, c.end1.x, c.end1.y);
+    const CFPPoint& position = c.result == 1 && !c.end2 ? c.to : c.at;
+    ExpectAt(vertex.m_point, position.x, position.y);
   }
 }
 

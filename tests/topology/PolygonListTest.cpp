@@ -23,7 +23,7 @@ TEST(PolygonList, LinksAndRemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocume
   EXPECT_EQ(list.GetCurrentPoly(), &p2);
   list.RemoveLink(&p2);
   EXPECT_EQ(list.isIterationFinished(), 1);
-  EXPECT_EQ(LinksOf(list), (Links{&p3, &p1, &p2}));
+  EXPECT_EQ(Listed(list), (Links{&p3, &p1, &p2}));
   EXPECT_THROW(list.GetNextPoly(), CInvalidArgException);
 
   list.BeginIteration();
@@ -31,7 +31,7 @@ TEST(PolygonList, LinksAndRemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocume
   list.RemoveCurrentPoly();
   EXPECT_EQ(list.isIterationFinished(), 1);
   list.RemoveCurrentPoly();  // at the end: nothing to remove
-  EXPECT_EQ(LinksOf(list), (Links{&p3, &p2}));
+  EXPECT_EQ(Listed(list), (Links{&p3, &p2}));
 }
 
 // Given itself, a list stops at the entries it had when the call began.
@@ -43,8 +43,8 @@ TEST(PolygonList, AddLinkOfAListAppendsTheEntriesItHadInOrderAndEndsItsCursor) {
   source.BeginIteration();
   target.AddLink(&source);
   EXPECT_EQ(source.isIterationFinished(), 1);
-  EXPECT_EQ(LinksOf(target), (Links{&p3, &p1, &p2, &p1}));
+  EXPECT_EQ(Listed(target), (Links{&p3, &p1, &p2, &p1}));
   target.AddLink(&target);
   EXPECT_EQ(target.isIterationFinished(), 1);
-  EXPECT_EQ(LinksOf(target), (Links{&p3, &p1, &p2, &p1, &p3, &p1, &p2, &p1}));
+  EXPECT_EQ(Listed(target), (Links{&p3, &p1, &p2, &p1, &p3, &p1, &p2, &p1}));
 }

@@ -42,28 +42,21 @@ TEST(TopologyMap, LinkPolygonsMergesPointsWithinTheToleranceAndGivesNoEdgeToASid
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    std::vector<std::unique_ptr<CFPPolygon>> polygons;
-    std::vector<CFPPolygon*> entries = {nullptr};
+    LinkedMap map;
+    map.polygons.emplace_back();
     for (const Ring& ring : c.rings) {
-      polygons.push_back(std::make_unique<CFPPolygon>());
-      AppendRing(*polygons.back(), ring);
-      polygons.back()->BeginIteration(0);
-      entries.push_back(polygons.back().get());
+      AppendRing(*map.polygons.emplace_back(std::make_unique<CFPPolygon>()), ring);
+      map.polygons.back()->BeginIteration(0);
     }
-    Topology topology;
-    fpgeom::LinkPolygons(entries.data(), static_cast<int>(entries.size()), topology.vertices, topology.edges);
+    map.Link();
 
-    Ring positions;
-    std::vector<std::size_t> neighbours;
-    for (CVertex* vertex : VerticesOf(topology.vertices)) {
-      positions.emplace_back(vertex->m_point.x, vertex->m_point.y);
-      neighbours.push_back(NeighborsOf(*vertex).size());
-    }
-    std::vector<std::size_t> edgeLinks;
-    for (CEdge* edge : EdgesOf(topology.edges)) edgeLinks.push_back(LinksOf(*edge).size());
-    EXPECT_EQ(positions, c.vertices);
+    const std::vector<CVertex*> vertices = Listed(map.vertices);
+    std::vector<std::size_t> neighbours, edgeLinks;
+    for (CVertex* vertex : vertices) neighbours.push_back(NeighborsOf(*vertex).size());
+    for (CEdge* edge : Listed(map.edges)) edgeLinks.push_back(Listed(*edge).size());
+    EXPECT_EQ(PositionsOf(vertices), c.vertices);
     EXPECT_EQ(neighbours, c.neighbours);
     EXPECT_EQ(edgeLinks, c.edgeLinks);
-    for (const auto& polygon : polygons) EXPECT_EQ(polygon->isPosValid(), 0);
+    for (const auto& polygon : map.polygons) EXPECT_TRUE(!polygon || polygon->isPosValid() == 0);
   }
 }

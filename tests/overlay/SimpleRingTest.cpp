@@ -1,0 +1,78 @@
+// The overlay hands a lone ring to the engine unchecked when it can prove the
+// ring simple. The proof must never accept a ring the engine finds invalid,
+// and must accept the ordinary rings it is there for.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "BenchRings.h"
+#include "GeosContext.h"
+#include "SimpleRing.h"
+
+namespace fpgeom::overlay_detail {
+namespace {
+
+Ring FromBench(const bench::Ring& ring) {
+  Ring out;
+  for (const auto& v : ring) out.push_back({v.x, v.y});
+  return out;
+}
+
+bool EngineFindsValid(const Ring& ring) {
+  const GeosContext context;
+  GEOSCoordSequence* sequence = GEOSCoordSeq_create_r(context.get(), static_cast<unsigned>(ring.size() + 1), 2);
+  for (std::size_t k = 0; k <= ring.size(); ++k) {
+    const Vertex& v = ring[k % ring.size()];
+    GEOSCoordSeq_setXY_r(context.get(), sequence, static_cast<unsigned>(k), v.x, v.y);
+  }
+  Geometry shell = Own(context, GEOSGeom_createLinearRing_r(context.get(), sequence), "ring");
+  const Geometry polygon =
+      Own(context, GEOSGeom_createPolygon_r(context.get(), shell.release(), nullptr, 0), "polygon");
+  return GEOSisValid_r(context.get(), polygon.get()) == 1;
+}
+
+TEST(SimpleRing, ProvesStarShapedRingsAndNothingElse) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    std::string name;
+    Ring ring;
+    bool proved;
+  } cases[] = {
+      {"square, clockwise", {{0, 0}, {0, 1}, {1, 1}, {1, 0}}, true},
+      {"square, counter-clockwise", {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, true},
+      {"bow-tie", {{0, 0}, {2, 2}, {2, 0}, {0, 2}}, false},
+      {"pentagram: turns one way but winds twice",
+       {{0, 1}, {0.59, -0.81}, {-0.95, 0.31}, {0.95, 0.31}, {-0.59, -0.81}},
+       false},
+      {"simple, but not star-shaped about its mean",
+       {{0, 0}, {0, 3}, {3, 3}, {3, 2}, {1, 2}, {1, 1}, {3, 1}, {3, 0}},
+       false},
+      {"flat", {{0, 0}, {1, 0}, {2, 0}}, false},
+      {"simple, but its mean is a corner", {{-1, -1}, {1, -1}, {0, 0}, {1, 1}, {-1, 1}}, false},
+      {"not a number", {{0, 0}, {0, 1}, {nan, 1}, {1, 0}}, false},
+      {"overflowing", {{0, 0}, {0, 1e300}, {1e300, 1e300}, {1e300, 0}}, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsCertainlySimple(c.ring), c.proved) << c.name;
+
+  for (const bench::Shape shape : {bench::Shape::kRegular, bench::Shape::kStar}) {
+    EXPECT_TRUE(IsCertainlySimple(FromBench(bench::MakeRing(shape, 10000)))) << bench::ShapeName(shape);
+  }
+  // Rings that cross themselves in a few places or everywhere: whatever is
+  // proved, the engine must agree with.
+  std::vector<Ring> rings = {FromBench(bench::MakeRing(bench::Shape::kCrossing, 400))};
+  for (std::uint64_t seed = 0; seed < 200; ++seed) rings.push_back(FromBench(bench::RandomRing(3 + seed % 5, seed)));
+  int proved = 0;
+  for (const Ring& ring : rings) {
+    const bool simple = IsCertainlySimple(ring);
+    proved += simple ? 1 : 0;
+    EXPECT_TRUE(!simple || EngineFindsValid(ring)) << ring.size() << " points";
+  }
+  // Every random triangle is star-shaped about its mean.
+  EXPECT_GE(proved, 40);
+}
+
+}  // namespace
+}  // namespace fpgeom::overlay_detail

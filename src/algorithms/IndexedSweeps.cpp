@@ -48,6 +48,9 @@ constexpr Node kNoNode = std::numeric_limits<Node>::max();
 // As for the self-meeting screen: beyond this, products of differences could
 // overflow and the rounding bounds would not hold.
 constexpr double kLargestCoordinate = 0x1p500;
+// The least extent the grid is built on: cells of a 2048th of it stay normal
+// numbers.
+constexpr double kSmallestExtent = 0x1p-500;
 
 constexpr double kPi = 3.14159265358979323846;
 // Lines at least this far apart in direction meet, if at all, within the
@@ -440,8 +443,11 @@ std::optional<SweptRing> MarkMeetingPointsIndexed(const std::vector<CFPPoint>& r
   }
   const double side = std::max(right - left, top - bottom);
   // Inserted points stray from the box by rounding only; all points at one
-  // place make every edge short, for which any extent serves.
-  const double extent = side > 0.0 ? 2.0 * side : 1.0;
+  // place make every edge short, for which any extent serves. Any extent
+  // above the coordinate differences serves the analysis, so a ring within a
+  // few subnormals is given a larger one: its cells, a grid side's fraction
+  // of the extent, would otherwise round to zero width.
+  const double extent = side > 0.0 ? std::max(2.0 * side, kSmallestExtent) : 1.0;
   return IndexedSweeps(ring, pointLimit, left, bottom, extent).Run();
 }
 

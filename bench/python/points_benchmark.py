@@ -65,15 +65,21 @@ def containment(points, ring_points, repeats):
     return differ.size == 0 or bool(near_ring.all())
 
 
-def dask_scaling(points, chunk):
+def dask_scaling(points, chunk, repeats):
     sys.path.insert(0, str(EXAMPLES))
     import dask_points
 
     region = fpgeom.loads_wkt((EXAMPLES.parent / "data" / "sample.wkt").read_text())
-    counts, seconds = {}, {}
+    counts, seconds = {}, {1: float("inf"), 2: float("inf")}
+    # One and two workers take turns, each on a fresh cluster, so that a slow
+    # spell of a shared machine does not fall on one side only.
+    for _ in range(repeats):
+        for workers in (1, 2):
+            counts[workers], run_seconds = dask_points.classify_on_cluster(region, points, chunk, workers, 7)
+            seconds[workers] = min(seconds[workers], run_seconds)
     for workers in (1, 2):
-        counts[workers], seconds[workers] = dask_points.classify_on_cluster(region, points, chunk, workers, 7)
-        print(f"dask, {points} points on {workers} worker(s): {seconds[workers]:.2f} s, {counts[workers]} inside")
+        print(f"dask, {points} points on {workers} worker(s), best of {repeats}: {seconds[workers]:.2f} s, "
+              f"{counts[workers]} inside")
     print(f"  2 workers are {seconds[1] / seconds[2]:.2f}x as fast as 1 (target: at least 1.6x)")
     return counts[1] == counts[2]
 
@@ -89,7 +95,7 @@ def main():
     args = parser.parse_args()
     agree = containment(args.points, args.ring_points, args.repeats)
     if not args.skip_dask:
-        agree = dask_scaling(args.dask_points, args.dask_chunk) and agree
+        agree = dask_scaling(args.dask_points, args.dask_chunk, args.repeats) and agree
     return 0 if agree else 1
 
 

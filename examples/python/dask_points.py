@@ -47,12 +47,28 @@ def classify_on_cluster(region, points, chunk, workers, seed):
     # every task goes to the workers straight away; with the scheduler's queue a
     # worker waits a round trip to the scheduler (which shares the machine's
     # cores with the workers) after every chunk.
-    no_queue = {"distributed.scheduler.worker-saturation": float("inf")}
-    with dask.config.set(no_queue), LocalCluster(n_workers=workers, threads_per_worker=1, processes=True,
+    #
+    # Dask starts its workers with glibc's trim threshold set, which also pins
+    # glibc's mmap threshold: every chunk's arrays are then fresh pages from the
+    # kernel, and faulting them in costs nearly as much as classifying the
+    # points. The chunks are small and short-lived, so the workers keep glibc's
+    # own adaptive thresholds.
+    environ = dask.config.get("distributed.nanny.pre-spawn-environ")
+    settings = {
+        "distributed.scheduler.worker-saturation": float("inf"),
+        "distributed.nanny.pre-spawn-environ": {
+            name: value for name, value in environ.items() if name != "MALLOC_TRIM_THRESHOLD_"
+        },
+    }
+    with dask.config.set(settings), LocalCluster(n_workers=workers, threads_per_worker=1, processes=True,
                                                  dashboard_address=None) as cluster, Client(cluster) as client:
         client.wait_for_workers(workers)
         # The region travels pickled, as its archive bytes.
         [shared] = client.scatter([region], broadcast=True)
+        # One point on every worker first, so that the clock starts with the
+        # workers ready: this module imported and the map unpacked.
+        client.gather([client.submit(count_inside, shared, seed, 0, 1, workers=[address], pure=False)
+                       for address in client.scheduler_info()["workers"]])
         started = time.perf_counter()
         futures = [client.submit(count_inside, shared, seed, index, size, pure=False)
                    for index, size in chunks(points, chunk)]

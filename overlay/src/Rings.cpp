@@ -1,6 +1,7 @@
 #include "Rings.h"
 
 #include <cmath>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <utility>
@@ -23,55 +24,59 @@ struct StoredPoints : CFPPolygon {
   static const PointList& Of(const CFPPolygon& polygon) { return polygon.*(&StoredPoints::m_points); }
 };
 
+// Room for count coordinates, left unset: every one is written before it is
+// read, and zeroing them first would cost a pass of its own.
+std::unique_ptr<double[]> CoordinateBuffer(std::size_t count) { return std::unique_ptr<double[]>(new double[count]); }
+
 // A GEOS sequence of the ring's points and the closing point.
 GEOSCoordSequence* MakeClosedSequence(const GeosContext& context, const Ring& ring) {
   const std::size_t size = ring.size();
-  std::vector<double> buffer(2 * size + 2);
-  for (std::size_t k = 0; k < size; ++k) {
-    buffer[2 * k] = ring[k].x;
-    buffer[2 * k + 1] = ring[k].y;
-  }
-  if (size > 0) {
-    buffer[2 * size] = ring[0].x;
-    buffer[2 * size + 1] = ring[0].y;
+  const std::size_t closed = size > 0 ? size + 1 : 0;
+  const std::unique_ptr<double[]> buffer = CoordinateBuffer(2 * closed);
+  for (std::size_t k = 0; k < closed; ++k) {
+    const Vertex& v = ring[k < size ? k : 0];
+    buffer[2 * k] = v.x;
+    buffer[2 * k + 1] = v.y;
   }
   GEOSCoordSequence* sequence =
-      GEOSCoordSeq_copyFromBuffer_r(context.get(), buffer.data(), static_cast<unsigned>(buffer.size() / 2), 0, 0);
+      GEOSCoordSeq_copyFromBuffer_r(context.get(), buffer.get(), static_cast<unsigned>(closed), 0, 0);
   if (sequence == nullptr) context.Fail("building a coordinate sequence");
   return sequence;
 }
 
 // The ring's points, closing point and repeats dropped, into a new polygon of
 // the region, turned to run clockwise (y up) for an outer ring and
-// counter-clockwise for a hole.
+// counter-clockwise for a hole. A repeated point adds nothing to the area's
+// sum, so the sum and the count of distinct points come from the engine's
+// coordinates as they are.
 void AddRing(const GeosContext& context, CFPPolyRgn& region, const GEOSGeometry* ring, bool outer) {
   const GEOSCoordSequence* sequence = GEOSGeom_getCoordSeq_r(context.get(), ring);
   unsigned size = 0;
   if (sequence == nullptr || GEOSCoordSeq_getSize_r(context.get(), sequence, &size) == 0) context.Fail("reading a ring");
-  std::vector<double> buffer(2 * static_cast<std::size_t>(size));
-  if (size > 0 && GEOSCoordSeq_copyToBuffer_r(context.get(), sequence, buffer.data(), 0, 0) == 0) {
-    context.Fail("reading a ring");
+  if (size == 0) return;
+  const std::unique_ptr<double[]> buffer = CoordinateBuffer(2 * static_cast<std::size_t>(size));
+  if (GEOSCoordSeq_copyToBuffer_r(context.get(), sequence, buffer.get(), 0, 0) == 0) context.Fail("reading a ring");
+  const auto x = [&buffer](std::size_t k) { return buffer[2 * k]; };
+  const auto y = [&buffer](std::size_t k) { return buffer[2 * k + 1]; };
+  const auto repeats = [&](std::size_t k, std::size_t previous) { return x(k) == x(previous) && y(k) == y(previous); };
+  std::size_t end = size;
+  while (end > 1 && repeats(end - 1, 0)) --end;
+  std::size_t distinct = 1;
+  double clockwiseArea2 = (x(0) - x(end - 1)) * (y(0) + y(end - 1));
+  for (std::size_t k = 1; k < end; ++k) {
+    if (!repeats(k, k - 1)) ++distinct;
+    clockwiseArea2 += (x(k) - x(k - 1)) * (y(k) + y(k - 1));
   }
-  Ring points;
-  points.reserve(size);
-  for (unsigned k = 0; k < size; ++k) {
-    const Vertex v{buffer[2 * k], buffer[2 * k + 1]};
-    if (points.empty() || v.x != points.back().x || v.y != points.back().y) points.push_back(v);
-  }
-  while (points.size() > 1 && points.back().x == points.front().x && points.back().y == points.front().y) {
-    points.pop_back();
-  }
-  if (points.size() < 3) return;
-  double clockwiseArea2 = 0.0;
-  for (std::size_t k = 0, n = points.size(); k < n; ++k) {
-    const Vertex& a = points[k == 0 ? n - 1 : k - 1];
-    clockwiseArea2 += (points[k].x - a.x) * (points[k].y + a.y);
-  }
+  if (distinct < 3) return;
   auto polygon = std::make_unique<CFPPolygon>();
   if ((clockwiseArea2 < 0) == outer) {
-    for (auto v = points.rbegin(); v != points.rend(); ++v) polygon->AddTailNode(v->x, v->y);
+    for (std::size_t k = end; k-- > 0;) {
+      if (k + 1 == end || !repeats(k, k + 1)) polygon->AddTailNode(x(k), y(k));
+    }
   } else {
-    for (const Vertex& v : points) polygon->AddTailNode(v.x, v.y);
+    for (std::size_t k = 0; k < end; ++k) {
+      if (k == 0 || !repeats(k, k - 1)) polygon->AddTailNode(x(k), y(k));
+    }
   }
   region.AddPolygon(polygon.release());
 }

@@ -63,13 +63,10 @@ Geometry TryAsGiven(const GeosContext& context, const std::vector<StoredRing>& r
   return valid == 1 ? std::move(area) : nullptr;
 }
 
-Geometry FromLinework(const GeosContext& context, const std::vector<StoredRing>& stored, FillRule rule) {
-  std::vector<Ring> rings;
-  rings.reserve(stored.size());
-  for (const StoredRing& ring : stored) rings.push_back(ring.points);
+Geometry FromLinework(const GeosContext& context, const std::vector<StoredRing>& rings, FillRule rule) {
   std::vector<Geometry> lines;
-  for (const Ring& ring : rings) {
-    if (IsInteriorWhole(ring)) lines.push_back(MakeClosedLine(context, ring));
+  for (const StoredRing& ring : rings) {
+    if (IsInteriorWhole(ring)) lines.push_back(MakeClosedLine(context, ring.points));
   }
   if (lines.empty()) return MakeEmptyArea(context);
   const Geometry linework = MakeCollection(context, GEOS_MULTILINESTRING, std::move(lines));
@@ -110,10 +107,11 @@ bool Inside(long winding, FillRule rule) {
   return rule == FillRule::kEvenOdd ? (winding % 2) != 0 : winding != 0;
 }
 
-WindingIndex::WindingIndex(const std::vector<Ring>& rings) {
+WindingIndex::WindingIndex(const std::vector<StoredRing>& rings) {
   double bottom = INFINITY;
   double top = -INFINITY;
-  for (const Ring& ring : rings) {
+  for (const StoredRing& stored : rings) {
+    const Ring& ring = stored.points;
     if (!IsInteriorWhole(ring)) continue;
     for (std::size_t k = 0, n = ring.size(); k < n; ++k) {
       const Vertex& a = ring[k];

@@ -17,7 +17,7 @@ Geometry BuildArea(const GeosContext& context, const std::vector<StoredRing>& ri
 // A point on an edge takes the side the half-open crossing rule gives it.
 class WindingIndex {
  public:
-  explicit WindingIndex(const std::vector<Ring>& rings);
+  explicit WindingIndex(const std::vector<StoredRing>& rings);
   long Winding(double x, double y) const;
 
  private:

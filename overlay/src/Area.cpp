@@ -25,8 +25,7 @@
 namespace fpgeom::overlay_detail {
 namespace {
 
-bool IsInteriorWhole(const Ring& ring) { return ring.size() >= 3; }
-bool IsInteriorWhole(const StoredRing& ring) { return IsInteriorWhole(ring.points); }
+bool IsInteriorWhole(const StoredRing& ring) { return ring.size() >= 3; }
 
 // The region as outer rings with their holes when it is one in that order
 // and valid; null otherwise.
@@ -38,12 +37,12 @@ Geometry TryAsGiven(const GeosContext& context, const std::vector<StoredRing>& r
     if (!IsInteriorWhole(rings[k]) || !(rings[k].clockwiseArea2 > 0)) return nullptr;
     // A lone outer ring that is certainly simple is a valid polygon; anything
     // less certain is left to the engine's check.
-    certainlyValid = rings.size() == 1 && IsCertainlySimple(rings[k].points);
-    Geometry shell = MakeLinearRing(context, rings[k].points);
+    certainlyValid = rings.size() == 1 && IsCertainlySimple(rings[k].closed.data(), rings[k].size());
+    Geometry shell = MakeLinearRing(context, rings[k]);
     std::vector<Geometry> holes;
     for (++k; k < rings.size() && !(rings[k].clockwiseArea2 > 0); ++k) {
       if (!IsInteriorWhole(rings[k]) || !(rings[k].clockwiseArea2 < 0)) return nullptr;
-      holes.push_back(MakeLinearRing(context, rings[k].points));
+      holes.push_back(MakeLinearRing(context, rings[k]));
     }
     std::vector<GEOSGeometry*> rawHoles;
     for (Geometry& hole : holes) rawHoles.push_back(hole.get());
@@ -66,7 +65,7 @@ Geometry TryAsGiven(const GeosContext& context, const std::vector<StoredRing>& r
 Geometry FromLinework(const GeosContext& context, const std::vector<StoredRing>& rings, FillRule rule) {
   std::vector<Geometry> lines;
   for (const StoredRing& ring : rings) {
-    if (IsInteriorWhole(ring)) lines.push_back(MakeClosedLine(context, ring.points));
+    if (IsInteriorWhole(ring)) lines.push_back(MakeClosedLine(context, ring));
   }
   if (lines.empty()) return MakeEmptyArea(context);
   const Geometry linework = MakeCollection(context, GEOS_MULTILINESTRING, std::move(lines));
@@ -110,12 +109,11 @@ bool Inside(long winding, FillRule rule) {
 WindingIndex::WindingIndex(const std::vector<StoredRing>& rings) {
   double bottom = INFINITY;
   double top = -INFINITY;
-  for (const StoredRing& stored : rings) {
-    const Ring& ring = stored.points;
+  for (const StoredRing& ring : rings) {
     if (!IsInteriorWhole(ring)) continue;
     for (std::size_t k = 0, n = ring.size(); k < n; ++k) {
-      const Vertex& a = ring[k];
-      const Vertex& b = ring[(k + 1) % n];
+      const Vertex& a = ring.closed[k];
+      const Vertex& b = ring.closed[k + 1];
       if (a.y == b.y) continue;  // a horizontal edge is never crossed by the rule below
       m_edges.push_back({a.x, a.y, b.x, b.y});
       bottom = std::min({bottom, a.y, b.y});

@@ -28,21 +28,12 @@ struct StoredPoints : CFPPolygon {
 // read, and zeroing them first would cost a pass of its own.
 std::unique_ptr<double[]> CoordinateBuffer(std::size_t count) { return std::unique_ptr<double[]>(new double[count]); }
 
-// A GEOS sequence of the ring's points and the closing point.
-GEOSCoordSequence* MakeClosedSequence(const GeosContext& context, const Ring& ring) {
-  const std::size_t size = ring.size();
-  const std::size_t closed = size > 0 ? size + 1 : 0;
-  const std::unique_ptr<double[]> buffer = CoordinateBuffer(2 * closed);
-  for (std::size_t k = 0; k < size; ++k) {
-    buffer[2 * k] = ring[k].x;
-    buffer[2 * k + 1] = ring[k].y;
-  }
-  if (size > 0) {
-    buffer[2 * size] = ring[0].x;
-    buffer[2 * size + 1] = ring[0].y;
-  }
+// A GEOS sequence of the ring's points and the closing point, copied by the
+// engine from the stored ring itself.
+GEOSCoordSequence* MakeClosedSequence(const GeosContext& context, const StoredRing& ring) {
+  const auto* coordinates = reinterpret_cast<const double*>(ring.closed.data());
   GEOSCoordSequence* sequence =
-      GEOSCoordSeq_copyFromBuffer_r(context.get(), buffer.get(), static_cast<unsigned>(closed), 0, 0);
+      GEOSCoordSeq_copyFromBuffer_r(context.get(), coordinates, static_cast<unsigned>(ring.closed.size()), 0, 0);
   if (sequence == nullptr) context.Fail("building a coordinate sequence");
   return sequence;
 }
@@ -106,37 +97,38 @@ std::vector<StoredRing> ReadRings(const CFPPolyRgn& region) {
   for (POSITION at = polygons.GetHeadPosition(); at != nullptr;) {
     const PointList& points = StoredPoints::Of(*polygons.GetNext(at));
     StoredRing ring{{}, 0.0};
-    ring.points.reserve(static_cast<std::size_t>(points.GetCount()));
+    Ring& closed = ring.closed;
+    closed.reserve(static_cast<std::size_t>(points.GetCount()) + 1);
     for (POSITION node = points.GetHeadPosition(); node != nullptr;) {
       const CFPPoint& pt = points.GetNext(node);
       if (!std::isfinite(pt.x) || !std::isfinite(pt.y)) {
         throw CInvalidArgException("overlay: ring " + std::to_string(rings.size()) + " has a non-finite coordinate");
       }
-      if (!ring.points.empty()) {
-        const Vertex& previous = ring.points.back();
+      if (!closed.empty()) {
+        const Vertex& previous = closed.back();
         if (pt.x == previous.x && pt.y == previous.y) continue;
         ring.clockwiseArea2 += (pt.x - previous.x) * (pt.y + previous.y);
       }
-      ring.points.push_back({pt.x, pt.y});
+      closed.push_back({pt.x, pt.y});
     }
-    if (!ring.points.empty()) {
-      const Vertex& head = ring.points.front();
-      const Vertex& tail = ring.points.back();
+    if (!closed.empty()) {
+      const Vertex head = closed.front();
+      const Vertex& tail = closed.back();
       ring.clockwiseArea2 += (head.x - tail.x) * (head.y + tail.y);
-      // A tail that repeats the head closes the ring and is not a point of it.
-      if (ring.points.size() > 1 && tail.x == head.x && tail.y == head.y) ring.points.pop_back();
+      // A tail that repeats the head closes the ring already.
+      if (closed.size() == 1 || tail.x != head.x || tail.y != head.y) closed.push_back(head);
     }
     rings.push_back(std::move(ring));
   }
   return rings;
 }
 
-Geometry MakeLinearRing(const GeosContext& context, const Ring& ring) {
+Geometry MakeLinearRing(const GeosContext& context, const StoredRing& ring) {
   // The ring takes the sequence, also when it refuses to be built.
   return Own(context, GEOSGeom_createLinearRing_r(context.get(), MakeClosedSequence(context, ring)), "building a ring");
 }
 
-Geometry MakeClosedLine(const GeosContext& context, const Ring& ring) {
+Geometry MakeClosedLine(const GeosContext& context, const StoredRing& ring) {
   return Own(context, GEOSGeom_createLineString_r(context.get(), MakeClosedSequence(context, ring)), "building a line");
 }
 

@@ -3,6 +3,7 @@
 // from a polygonal engine result.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "GeosContext.h"
@@ -16,23 +17,28 @@ struct Vertex {
   double x;
   double y;
 };
+// Points laid out as the engine's coordinate buffers are: x and y in turn.
+static_assert(sizeof(Vertex) == 2 * sizeof(double) && alignof(Vertex) == alignof(double));
 // A ring's distinct points, the closing point not repeated.
 using Ring = std::vector<Vertex>;
 
 // One ring of a region: its points without repeated consecutive points and
-// without a repeat of the head at the tail.
+// without a repeat of the head at the tail, then the head once more, so that
+// the engine can copy the closed ring straight from it.
 struct StoredRing {
-  Ring points;
+  Ring closed;            // empty for a ring without points
   double clockwiseArea2;  // twice the signed area, positive when clockwise with y up
+
+  std::size_t size() const { return closed.empty() ? 0 : closed.size() - 1; }
 };
 
 // Every ring of the region in list order; no cursor moves. Throws
 // CInvalidArgException at the first non-finite coordinate.
 std::vector<StoredRing> ReadRings(const CFPPolyRgn& region);
 
-// A closed GEOS ring through the ring's points, or a closed line.
-Geometry MakeLinearRing(const GeosContext& context, const Ring& ring);
-Geometry MakeClosedLine(const GeosContext& context, const Ring& ring);
+// A GEOS ring through the stored ring's points, or a closed line.
+Geometry MakeLinearRing(const GeosContext& context, const StoredRing& ring);
+Geometry MakeClosedLine(const GeosContext& context, const StoredRing& ring);
 
 Geometry MakeEmptyArea(const GeosContext& context);
 

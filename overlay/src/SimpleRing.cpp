@@ -24,20 +24,20 @@ struct Frame {
 
 // Rounding is monotone, so the largest computed difference from the mean is
 // the one of the box's far side: one pass finds the mean and the box.
-Frame FrameOf(const Ring& ring) {
+Frame FrameOf(const Vertex* points, std::size_t count) {
   double x = 0.0;
   double y = 0.0;
-  double left = ring.front().x, right = left, bottom = ring.front().y, top = bottom;
-  for (const Vertex& v : ring) {
-    x += v.x;
-    y += v.y;
-    left = std::min(left, v.x);
-    right = std::max(right, v.x);
-    bottom = std::min(bottom, v.y);
-    top = std::max(top, v.y);
+  double left = points[0].x, right = left, bottom = points[0].y, top = bottom;
+  for (const Vertex* v = points; v != points + count; ++v) {
+    x += v->x;
+    y += v->y;
+    left = std::min(left, v->x);
+    right = std::max(right, v->x);
+    bottom = std::min(bottom, v->y);
+    top = std::max(top, v->y);
   }
-  const auto count = static_cast<double>(ring.size());
-  const Vertex c{x / count, y / count};
+  const auto n = static_cast<double>(count);
+  const Vertex c{x / n, y / n};
   return {c, std::max(right - c.x, c.x - left), std::max(top - c.y, c.y - bottom)};
 }
 
@@ -51,31 +51,36 @@ Frame FrameOf(const Ring& ring) {
 constexpr double kSmallestReachProduct = 0x1p-900;
 constexpr double kLargestReachProduct = 0x1p1000;
 
-double TurnAbout(const Vertex& c, const Vertex& a, const Vertex& b) {
-  return (a.x - c.x) * (b.y - c.y) - (a.y - c.y) * (b.x - c.x);
-}
+// A point as a difference from c: each edge's turn takes the differences of
+// both its ends, and each is worked out once.
+Vertex From(const Vertex& c, const Vertex& p) { return {p.x - c.x, p.y - c.y}; }
+
+double Turn(const Vertex& a, const Vertex& b) { return a.x * b.y - a.y * b.x; }
 
 }  // namespace
 
-bool IsCertainlySimple(const Ring& ring) {
-  if (ring.size() < 3) return false;
-  const Frame frame = FrameOf(ring);
+bool IsCertainlySimple(const Vertex* points, std::size_t count) {
+  if (count < 3) return false;
+  const Frame frame = FrameOf(points, count);
   const Vertex& c = frame.centre;
   const double reachProduct = frame.reachX * frame.reachY;
   if (!(reachProduct >= kSmallestReachProduct && reachProduct <= kLargestReachProduct)) return false;
   const double doubt = 0x1p-50 * reachProduct;
-  const bool counterClockwise = TurnAbout(c, ring.back(), ring.front()) > 0;
-  const Vertex* a = &ring.back();
+  Vertex a = From(c, points[count - 1]);
+  const bool counterClockwise = Turn(a, From(c, points[0])) > 0;
   std::size_t crossings = 0;
-  for (const Vertex& b : ring) {
-    const double turn = TurnAbout(c, *a, b);
+  for (const Vertex* p = points; p != points + count; ++p) {
+    const Vertex b = From(c, *p);
+    const double turn = Turn(a, b);
     if (!(std::fabs(turn) > doubt) || (turn > 0) != counterClockwise) return false;
     // An edge across the horizontal through c (half-open, so that a point on
     // it counts once) passes c on the right when it runs up while turning
-    // counter-clockwise, or down while turning clockwise.
-    const bool fromBelow = a->y <= c.y;
-    if (fromBelow != (b.y <= c.y) && fromBelow == counterClockwise) ++crossings;
-    a = &b;
+    // counter-clockwise, or down while turning clockwise. Rounding keeps the
+    // sign of a difference, and a difference of two doubles is zero only
+    // when they are equal, so a.y <= 0 says that the point lies on or below c.
+    const bool fromBelow = a.y <= 0;
+    if (fromBelow != (b.y <= 0) && fromBelow == counterClockwise) ++crossings;
+    a = b;
   }
   return crossings == 1;
 }

@@ -6,11 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "Invariant.h"
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/frame/File.h"
+#include "fpgeom/frame/ObList.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/region/FPPolyRgn.h"
 
@@ -19,11 +21,51 @@ namespace {
 
 using Bytes = std::vector<BYTE>;
 
-// What a run of object references loaded: the objects this side owns, and
-// each reference in order (null, a new object or one read before).
+// The objects that only object lists hold, reached from the given objects
+// through lists in lists: a list owns none of its elements, and what the
+// caller owns or a region owns (its polygons) is not among them.
+std::vector<CObject*> HeldOnlyByLists(const std::vector<std::unique_ptr<CObject>>& owned) {
+  std::set<const CObject*> reached;
+  for (const auto& object : owned) reached.insert(object.get());
+  std::vector<CObject*> held;
+  std::vector<const CObject*> lists;
+  for (const auto& object : owned) lists.push_back(object.get());
+  while (!lists.empty()) {
+    const CObject* next = lists.back();
+    lists.pop_back();
+    if (!next->IsKindOf(RUNTIME_CLASS(CObList))) continue;
+    const auto& list = static_cast<const CObList&>(*next);
+    for (POSITION at = list.GetHeadPosition(); at != nullptr;) {
+      CObject* element = list.GetNext(at);
+      if (element == nullptr || !reached.insert(element).second) continue;
+      held.push_back(element);
+      lists.push_back(element);
+    }
+  }
+  std::set<const CObject*> ownedByRegions;
+  for (const CObject* object : reached) {
+    if (!object->IsKindOf(RUNTIME_CLASS(CFPPolyRgn))) continue;
+    const auto& region = static_cast<const CFPPolyRgn&>(*object);
+    for (region.BeginIteration(); region.isIterationFinished() == 0;) ownedByRegions.insert(region.getNextPolygon());
+  }
+  held.erase(std::remove_if(held.begin(), held.end(), [&](CObject* object) { return ownedByRegions.count(object); }),
+             held.end());
+  return held;
+}
+
+// What a run of object references loaded: the objects this side owns (with
+// what only their lists hold), and each reference in order (null, a new
+// object or one read before).
 struct ObjectRun {
   std::vector<std::unique_ptr<CObject>> owned;
   std::vector<const CObject*> references;
+
+  ObjectRun() = default;
+  ObjectRun(const ObjectRun&) = delete;
+  ObjectRun& operator=(const ObjectRun&) = delete;
+  ~ObjectRun() {
+    for (CObject* object : HeldOnlyByLists(owned)) delete object;
+  }
 };
 
 template <class Load>

@@ -2,6 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <new>
+#include <utility>
+#include <vector>
+
+#include "frame/DestructionWatch.h"
 
 namespace {
 
@@ -302,10 +309,64 @@ const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested
   return pClassRef;
 }
 
+namespace {
+
+// The objects a failed record made, sorted, each marked once destroyed.
+class MadeObjects {
+ public:
+  template <class Entry>
+  MadeObjects(const Entry* first, const Entry* last) {
+    for (const Entry* entry = first; entry != last; ++entry) {
+      if (entry->pObject != nullptr) m_objects.push_back(entry->pObject);
+    }
+    std::sort(m_objects.begin(), m_objects.end(), std::less<>());
+    m_destroyed.assign(m_objects.size(), false);
+  }
+
+  static void Hear(void* context, const CObject* destroyed) {
+    auto& made = *static_cast<MadeObjects*>(context);
+    const auto at = std::lower_bound(made.m_objects.begin(), made.m_objects.end(), destroyed, std::less<>());
+    if (at != made.m_objects.end() && *at == destroyed) made.m_destroyed[at - made.m_objects.begin()] = true;
+  }
+
+  bool IsDestroyed(const CObject* object) const {
+    const auto at = std::lower_bound(m_objects.begin(), m_objects.end(), object, std::less<>());
+    return m_destroyed[at - m_objects.begin()];
+  }
+
+ private:
+  std::vector<const CObject*> m_objects;
+  std::vector<bool> m_destroyed;
+};
+
+// Deletes the object a failed record was filling, then the objects made
+// inside the record, each once and in the order made: an owner comes before
+// what it owns and deletes that itself, and an object that only an object
+// list held (a list does not own its elements) is deleted here. Every entry
+// is cleared, so the indices are forgotten. Without the memory to keep count,
+// only the filled object is deleted.
+template <class Entry>
+void DeleteFailedRecord(std::unique_ptr<CObject> filled, Entry* first, Entry* last) noexcept {
+  try {
+    MadeObjects made(first, last);
+    const fpgeom::detail::DestructionWatch watch(&MadeObjects::Hear, &made);
+    filled.reset();
+    for (Entry* entry = first; entry != last; ++entry) {
+      CObject* object = std::exchange(entry->pObject, nullptr);
+      if (object != nullptr && !made.IsDestroyed(object)) delete object;
+    }
+  } catch (const std::bad_alloc&) {
+    for (Entry* entry = first; entry != last; ++entry) entry->pObject = nullptr;
+  }
+}
+
+}  // namespace
+
 // Creates and loads the object that follows a class reference. The object is
 // indexed before its record is read, as the format numbers it. If the record
-// fails the object is deleted, and with it whatever it took of the objects
-// read inside its record, so all of their indices are forgotten.
+// fails the object is deleted, and so is every object read inside its record
+// (by its owner or, held by no owner, here), so all of their indices are
+// forgotten.
 CObject* CArchive::CreateLoadedObject(const CRuntimeClass* pClassRef, UINT nSchema) {
   std::unique_ptr<CObject> object(pClassRef->CreateObject());
   if (!object) Fail(CArchiveException::badClass);
@@ -318,7 +379,9 @@ CObject* CArchive::CreateLoadedObject(const CRuntimeClass* pClassRef, UINT nSche
     object->Serialize(*this);
   } catch (...) {
     m_nObjectSchema = savedSchema;
-    for (std::size_t i = objectIndex; i < m_loadArray.size(); ++i) m_loadArray[i].pObject = nullptr;
+    m_loadArray[objectIndex].pObject = nullptr;
+    DeleteFailedRecord(std::move(object), m_loadArray.data() + objectIndex + 1,
+                       m_loadArray.data() + m_loadArray.size());
     throw;
   }
   m_nObjectSchema = savedSchema;

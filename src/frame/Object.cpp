@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "frame/DestructionWatch.h"
+
 namespace {
 
 // The registry of classes registered at load: an intrusive chain through
@@ -15,7 +17,7 @@ CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullp
 
 CRuntimeClass* CObject::GetThisClass() { return RUNTIME_CLASS(CObject); }
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
-CObject::~CObject() = default;
+CObject::~CObject() { fpgeom::detail::DestructionWatch::Destroyed(this); }
 void CObject::Serialize(CArchive&) {}
 void CObject::AssertValid() const {}
 void CObject::Dump(std::ostream&) const {}

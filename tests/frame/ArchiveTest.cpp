@@ -226,6 +226,14 @@ TEST(Archive, ForgetsTheObjectsOfARecordThatFailed) {
     });
     EXPECT_EQ(SampleValue::s_live, live);
   }
+  // An object list owns none of its elements, so what only a failed list
+  // held goes with it: a value listed twice, and a holder, whose child its
+  // holder deletes (indices: 3 SampleValue, 4 the value, 6 the holder).
+  const int live = SampleValue::s_live;
+  const ArchiveBytes list = ArchiveBytes().NewClass(0, "CObList").Word(4).Append(NewSample(7).bytes()).Word(4)
+                                .NewClass(2, "SampleHolder").Word(0x8003).Dword(8).Dword(1).Word(0x8003);
+  EXPECT_EQ(LoadingCause(list.bytes(), [](CArchive& ar) { ReadAny(ar); }), CArchiveException::endOfFile);
+  EXPECT_EQ(SampleValue::s_live, live);
 }
 
 }  // namespace

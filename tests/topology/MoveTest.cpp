@@ -43,10 +43,8 @@ TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
       {"listed twice, moved within the tolerance", kFigureEight, 2, {5, 5}, {}, {kNudged, 5}, 1,
        {{0, 0}, {10, 0}, {kNudged, 5}, {10, 10}, {0, 10}, {5, 5}}},
       {"listed twice, passing once", kSquare, 2, {10, 10}, {}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"no polygon at all", kSquare, 0, {1, 1}, {}, {-3, 7}, 1, kSquare},
       {"edge outwards, ends swapped", kSquare, 1, {10, 10}, CFPPoint(10, 0), {15, 5}, 1,
        {{0, 0}, {10, 0}, {15, 5}, {10, 10}, {0, 10}}},
-      {"edge on its own line", kSquare, 1, {10, 0}, CFPPoint(10, 10), {10, 5}, 1, kSquare},
       {"edge ends not next to each other", kSquare, 1, {0, 0}, CFPPoint(10, 10), {3, 7}, 1, kSquare},
       {"edge onto the opposite corner", kTriangle, 1, {10, 0}, CFPPoint(0, 10), {0, 0}, 0, kTriangle},
   };

@@ -9,8 +9,10 @@
 using namespace topology_test;
 
 // The foot of the perpendicular must lie past the first end and up to the
-// second, both exactly; a NaN parameter and coinciding ends are refused.
-TEST(EdgeSplit, CreateVertexPutsTheVertexAtTheFootOfThePerpendicularInsideTheEdgeOnly) {
+// second, both exactly; a NaN parameter and coinciding ends are refused. The
+// vertex made lists the edge's polygons and both ends, which list it back;
+// the edge is not split, and its cursor ends.
+TEST(EdgeSplit, CreateVertexPutsAVertexAtTheFootInsideTheEdgeAndLinksItsPolygonsAndEnds) {
   const struct {
     double px, py;
     bool made;
@@ -24,31 +26,24 @@ TEST(EdgeSplit, CreateVertexPutsTheVertexAtTheFootOfThePerpendicularInsideTheEdg
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "P = (" << c.px << ", " << c.py << ")");
+    CFPPolygon p1, p2;
     CVertex a(CFPPoint(0, 0)), b(CFPPoint(10, 0));
-    const std::unique_ptr<CVertex> vertex(CEdge(&a, &b).CreateVertex(CFPPoint(c.px, c.py)));
+    CEdge edge(&a, &b);
+    for (CFPPolygon* polygon : {&p1, &p2, &p1}) edge.AddLink(polygon);
+    edge.BeginIteration();
+    const std::unique_ptr<CVertex> vertex(edge.CreateVertex(CFPPoint(c.px, c.py)));
     ASSERT_EQ(vertex != nullptr, c.made);
-    if (vertex) ExpectAt(vertex->m_point, c.x, c.y);
-    EXPECT_EQ(NeighborsOf(a).size(), c.made ? 1u : 0u);
+    EXPECT_EQ(Listed(edge), (Links{&p1, &p2, &p1})) << "the edge is not split";
+    EXPECT_EQ(NeighborsOf(a), c.made ? Vertices{vertex.get()} : Vertices{});
+    if (!vertex) continue;
+    ExpectAt(vertex->m_point, c.x, c.y);
+    EXPECT_EQ(edge.isIterationFinished(), 1);
+    EXPECT_EQ(Listed(*vertex), (Links{&p1, &p2, &p1}));
+    EXPECT_EQ(NeighborsOf(*vertex), (Vertices{&a, &b}));
+    EXPECT_EQ(NeighborsOf(b), Vertices{vertex.get()});
   }
   CVertex a(CFPPoint(4, 4)), alsoA(CFPPoint(4, 4));
   EXPECT_EQ(CEdge(&a, &alsoA).CreateVertex(CFPPoint(5, 5)), nullptr) << "ends at one position";
-}
-
-TEST(EdgeSplit, CreateVertexLinksTheEdgesPolygonsAndBothEndsAsNeighbours) {
-  CFPPolygon p1, p2;
-  CVertex a(CFPPoint(0, 0)), b(CFPPoint(10, 0));
-  CEdge edge(&a, &b);
-  for (CFPPolygon* polygon : {&p1, &p2, &p1}) edge.AddLink(polygon);
-  edge.BeginIteration();
-  const std::unique_ptr<CVertex> vertex(edge.CreateVertex(CFPPoint(5, 3)));
-  ASSERT_NE(vertex, nullptr);
-  EXPECT_EQ(edge.isIterationFinished(), 1);
-  EXPECT_EQ(a.isNeighborIterationFinished(), 1);
-  EXPECT_EQ(Listed(*vertex), (Links{&p1, &p2, &p1}));
-  EXPECT_EQ(NeighborsOf(*vertex), (Vertices{&a, &b}));
-  EXPECT_EQ(NeighborsOf(a), Vertices{vertex.get()});
-  EXPECT_EQ(NeighborsOf(b), Vertices{vertex.get()});
-  EXPECT_EQ(Listed(edge), (Links{&p1, &p2, &p1})) << "the edge is not split";
 
   // A vertex at the second end is at the position of a neighbour that a
   // first end listing the second already has: that end refuses it.

@@ -32,21 +32,17 @@ TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
     int result;
     Ring after;
   } cases[] = {
-      {"onto the diagonal: the moved point goes", kSquare, 1, {10, 10}, {}, {5, 5}, 1, {{0, 0}, {10, 0}, {0, 10}}},
       {"point found within the tolerance", {{0, 0}, {10, 0}, {10 + 1e-7, 10}, {0, 10}}, 1, {10, 10}, {}, {8, 8}, 1,
        {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"three points on a line", kTriangle, 1, {0, 10}, {}, {5, 0}, 0, kTriangle},
       {"no point at the vertex", kSquare, 1, {3, 3}, {}, {4, 4}, 0, kSquare},
       {"listed twice, passing twice", kFigureEight, 2, {5, 5}, {}, {4, 5}, 1,
        {{0, 0}, {10, 0}, {4, 5}, {10, 10}, {0, 10}, {4, 5}}},
       // The second search finds the first point again, now at the new position.
       {"listed twice, moved within the tolerance", kFigureEight, 2, {5, 5}, {}, {kNudged, 5}, 1,
        {{0, 0}, {10, 0}, {kNudged, 5}, {10, 10}, {0, 10}, {5, 5}}},
-      {"listed twice, passing once", kSquare, 2, {10, 10}, {}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
       {"edge outwards, ends swapped", kSquare, 1, {10, 10}, CFPPoint(10, 0), {15, 5}, 1,
        {{0, 0}, {10, 0}, {15, 5}, {10, 10}, {0, 10}}},
       {"edge ends not next to each other", kSquare, 1, {0, 0}, CFPPoint(10, 10), {3, 7}, 1, kSquare},
-      {"edge onto the opposite corner", kTriangle, 1, {10, 0}, CFPPoint(0, 10), {0, 0}, 0, kTriangle},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -15,9 +15,6 @@
 namespace fpgeom::test {
 namespace {
 
-// The one builder of archive bytes that the archive tests share.
-using testing::ArchiveBytes;
-
 const Ring kTriangle = {{0, 0}, {0, 1}, {1, 0}};
 
 enum class Into { Polygon, Region, TwoObjects };

@@ -1,10 +1,22 @@
+// The rectangle clipping and the clean-up it ends with, on rings whose
+// results are known exactly; then the clipping on a contiguous ring against
+// the passes over the polygon's own list that it replaces: the same result,
+// bits, order, head and cursor, for IntersectRect and for the integer entry
+// points.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <tuple>
+#include <vector>
 
+#include "algorithms/ClipCases.h"
+#include "algorithms/RingClipping.h"
+#include "fpgeom/algorithms/IntegerClipping.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/values/FPRect.h"
 #include "fpgeom/values/Tolerance.h"
@@ -13,6 +25,7 @@
 namespace {
 
 using fpgeom::kPointEpsilon;
+using namespace fpgeom::test;
 using namespace fpgeom::testing;
 
 // Without a rectangle, OptimizeAndCheck alone; with one, IntersectRect, which
@@ -71,6 +84,81 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWa
     EXPECT_EQ(c.rect ? polygon.IntersectRect(*c.rect) : polygon.OptimizeAndCheck(), c.expected.empty() ? 0 : 1);
     EXPECT_EQ(polygon.isPosValid(), 0);
     EXPECT_EQ(PointsOf(polygon), c.expected);
+  }
+}
+
+std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_CLIP_CASES", brief); }
+
+// The cursor is read before the walk that takes the bits.
+auto OutcomeOf(int result, const CFPPolygon& polygon) {
+  const int cursor = polygon.isPosValid();
+  return std::make_tuple(result, cursor, BitsOf(polygon));
+}
+
+TEST(ClipDifferential, IntersectRectGivesWhatThePassesOverTheListGive) {
+  ClipCases cases(20261207);
+  const std::uint64_t count = CaseCount(4000);
+  std::uint64_t kept = 0;
+  for (std::uint64_t k = 0; k < count; ++k) {
+    const ClipCase c = cases.Next();
+    CFPPolygon fast = PolygonOf(c.ring);
+    CFPPolygon plain = PolygonOf(c.ring);
+    fast.BeginIteration(DIR_FORWARD);  // a cursor inside the ring on entry
+    plain.BeginIteration(DIR_FORWARD);
+    const int result = fast.IntersectRect(c.rect);
+    kept += static_cast<std::uint64_t>(result);
+    ASSERT_EQ(OutcomeOf(result, fast), OutcomeOf(fpgeom::detail::PlainIntersectRect(plain, c.rect), plain))
+        << "case " << k;
+  }
+  // The cases must reach both outcomes often, or they test little.
+  EXPECT_GT(kept, count / 5);
+  EXPECT_LT(kept, count - count / 5);
+}
+
+// The integer entry points against the working polygon they stand for (the
+// array reversed), clipped by passes over its list and written by FillArray:
+// the same count, the same points, and nothing written into too small an
+// array, by one point.
+void ExpectIntegerClippingAsThePlainPath(const std::vector<tagPOINT>& ring, const tagRECT& rect) {
+  const int n = static_cast<int>(ring.size());
+  CFPPolygon working(ring.data(), n);
+  const int plainResult = fpgeom::detail::PlainIntersectRect(working, CFPRect(&rect)) == 1 ? working.getCount() : 0;
+  std::vector<tagPOINT> plainOut(ring.size() * 2 + 4, tagPOINT{-1, -1});
+  if (plainResult != 0) working.FillArray(plainOut.data(), static_cast<int>(plainOut.size()));
+
+  ASSERT_EQ(GetPolySizeAfterIntersection(ring.data(), n, &rect), plainResult);
+  for (const int slack : {0, -1}) {
+    std::vector<tagPOINT> out(plainOut.size(), tagPOINT{-1, -1});
+    const int outSize = plainResult == 0 ? static_cast<int>(out.size()) : plainResult + slack;
+    ASSERT_EQ(IntersectPolyWithRect(ring.data(), n, &rect, out.data(), outSize), plainResult);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+      const bool written = slack == 0 && i < static_cast<std::size_t>(plainResult);
+      const tagPOINT expected = written ? plainOut[i] : tagPOINT{-1, -1};
+      ASSERT_TRUE(out[i].x == expected.x && out[i].y == expected.y) << "point " << i;
+    }
+  }
+}
+
+// Rings from the same generator, scaled onto a lattice, after the ends of
+// the integer range and a rectangle given top below bottom.
+TEST(ClipDifferential, IntegerEntryPointsGiveWhatThePassesOverTheListGive) {
+  const std::int32_t low = INT32_MIN, high = INT32_MAX;
+  ExpectIntegerClippingAsThePlainPath({{low, low}, {high, low}, {high, high}, {low, high}}, {low, low, high, high});
+  ExpectIntegerClippingAsThePlainPath({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {8, 8, 2, 2});
+  ClipCases cases(7);
+  const std::uint64_t count = CaseCount(4000) / 4;
+  for (std::uint64_t k = 0; k < count; ++k) {
+    const ClipCase c = cases.Next();
+    const double scale = std::ldexp(1.0, static_cast<int>(k % 32));
+    const auto integer = [scale](double v) {
+      return static_cast<std::int32_t>(std::isfinite(v) ? std::fmax(-2e9, std::fmin(2e9, std::round(v * scale))) : 0);
+    };
+    std::vector<tagPOINT> ring;
+    for (const CFPPoint& point : c.ring) ring.push_back({integer(point.x), integer(point.y)});
+    SCOPED_TRACE(::testing::Message() << "case " << k);
+    ExpectIntegerClippingAsThePlainPath(ring, {integer(c.rect.left), integer(c.rect.top), integer(c.rect.right),
+                                               integer(c.rect.bottom)});
+    if (::testing::Test::HasFatalFailure()) return;
   }
 }
 

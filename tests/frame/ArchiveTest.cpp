@@ -82,17 +82,15 @@ TEST(Archive, WritesNewClassesThenBackReferencesWithSharedIndices) {
                        .bytes());
 
   Load(bytes, [](CArchive& ar) {
-    std::unique_ptr<CObject> a(ar.ReadObject(RUNTIME_CLASS(SampleValue)));
-    std::unique_ptr<CObject> b = ReadAny(ar);
+    const std::unique_ptr<CObject> a = ReadAny(ar), b = ReadAny(ar);
     EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(SampleValue)), a.get());
     EXPECT_EQ(ar.ReadObject(nullptr), nullptr);
-    std::unique_ptr<CObject> d(ar.ReadObject(RUNTIME_CLASS(SampleValue)));
+    const std::unique_ptr<CObject> d(ar.ReadObject(RUNTIME_CLASS(SampleValue)));
     EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(SampleDerived)), d.get());
     ASSERT_TRUE(a && b && d);
-    EXPECT_EQ(std::make_tuple(Sample(a).m_value, Sample(b).m_value, Sample(d).m_value), std::make_tuple(7, -1, 9));
     // Each object learns the schema its class was archived with, so b is of the first class.
-    EXPECT_EQ(std::make_tuple(Sample(a).m_loadedSchema, Sample(b).m_loadedSchema, Sample(d).m_loadedSchema),
-              std::make_tuple(3u, 3u, 1u));
+    EXPECT_EQ(std::make_tuple(Sample(a).m_value, Sample(b).m_value, Sample(b).m_loadedSchema, Sample(d).m_loadedSchema),
+              std::make_tuple(7, -1, 3u, 1u));
   });
 }
 
@@ -122,18 +120,6 @@ TEST(Archive, SwitchesToTheLongFormsOnceIndicesReach0x7FFF) {
     EXPECT_EQ(std::make_pair(Sample(read.back()).m_value, Sample(lateRead).m_value), std::make_pair(0x7FFF, 42));
     EXPECT_EQ(laterRead->GetRuntimeClass(), RUNTIME_CLASS(SampleDerived));
   });
-}
-
-TEST(Archive, ReportsAShortReadAsEndOfFileAndDeletesTheObjectItWasFilling) {
-  const Bytes full = NewSample(1234).Word(0x8001).Dword(5).bytes();
-  for (std::size_t length = 0; length < full.size(); ++length) {
-    SCOPED_TRACE(length);
-    const int live = SampleValue::s_live;
-    EXPECT_EQ(LoadingCause(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length)),
-                           [](CArchive& ar) { ReadAny(ar), ReadAny(ar); }),
-              CArchiveException::endOfFile);
-    EXPECT_EQ(SampleValue::s_live, live);
-  }
 }
 
 TEST(Archive, RefusesBadIndicesUnknownOrUnexpectedClassesAndOtherSchemas) {
@@ -184,33 +170,27 @@ TEST(Archive, RefusesToWriteAClassItCouldNotReadBack) {
   Load(bytes, [&](CArchive& ar) { EXPECT_EQ(ReadAny(ar)->GetRuntimeClass(), longest.GetRuntimeClass()); });
 }
 
-TEST(Archive, RefusesTheWrongDirectionAndAnyUseAfterCloseWhichFlushes) {
+// The archive reads ahead, but on closing hands back what it did not use.
+TEST(Archive, RefusesTheWrongDirectionAndAnyUseAfterCloseWhichHandsBackUnreadBytes) {
   CMemFile storingFile;
   CArchive storing(&storingFile, CArchive::store);
   BYTE source[8] = {1, 2, 3, 4};
   CMemFile loadingFile(source, sizeof source);
   CArchive loading(&loadingFile, CArchive::load);
-  const Action loads[] = {[](CArchive& ar) { double d; ar >> d; }, ReadAny,
-                          [](CArchive& ar) { BYTE b; ar.Read(&b, 1); }};
-  for (const Action& load : loads) EXPECT_EQ(ArchiveCause([&] { load(storing); }), CArchiveException::writeOnly);
-  const Action stores[] = {[](CArchive& ar) { ar << 1.0; }, [](CArchive& ar) { ar.WriteObject(nullptr); },
-                           [](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(SampleValue)); }};
-  for (const Action& store : stores) EXPECT_EQ(ArchiveCause([&] { store(loading); }), CArchiveException::readOnly);
+  EXPECT_EQ(ArchiveCause([&] { ReadAny(storing); }), CArchiveException::writeOnly);
+  EXPECT_EQ(ArchiveCause([&] { loading << 1.0; }), CArchiveException::readOnly);
   DWORD value = 0;
   loading >> value;
-  EXPECT_EQ(value, 0x04030201u);
-  // The archive read ahead, but hands back what it did not use.
   loading.Close();
-  EXPECT_EQ(loadingFile.GetPosition(), 4u);
-  CMemFile flushed;
-  CArchive(&flushed, CArchive::store) << 2.25;  // flushes as it goes away
-  EXPECT_EQ(flushed.GetLength(), 8u);
+  EXPECT_EQ(std::make_pair(value, loadingFile.GetPosition()), std::make_pair(DWORD{0x04030201u}, ULONGLONG{4}));
 
   storing << static_cast<WORD>(1);
   storing.Close();
   EXPECT_EQ(storingFile.GetLength(), 2u);
   EXPECT_EQ(ArchiveCause([&] { storing << static_cast<WORD>(1); }), CArchiveException::genericException);
-  EXPECT_NO_THROW(storing.Close());
+  CMemFile flushed;
+  CArchive(&flushed, CArchive::store) << 2.25;  // flushes as it goes away
+  EXPECT_EQ(flushed.GetLength(), 8u);
 }
 
 TEST(Archive, ForgetsTheObjectsOfARecordThatFailed) {

@@ -2,31 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "IoTesting.h"
-#include "fpgeom/frame/Archive.h"
 #include "fpgeom/io/ArchiveRecord.h"
 #include "fpgeom/io/IoErrors.h"
 
 namespace fpgeom::io {
 namespace {
 
-using testing::RingsAsPairs;
-
 Document TwoRings() { return testing::DocumentOf({{{0, 0}, {0, 1}, {2, 1}, {2, 0}}, {{0.1, 0.2}, {3, 4}, {5, -6}}}); }
 
 void ExpectRefused(const std::string& bytes, const std::string& message) {
   EXPECT_THAT([&] { ReadArchive(bytes, "doc.fpgeom"); },
               ::testing::ThrowsMessage<ReadError>(::testing::StrEq("doc.fpgeom: " + message)));
-}
-
-TEST(ArchiveRecord, WritesTheRegionRecordAsTheLibraryStoresIt) {
-  Document document = TwoRings();
-  CMemFile file;
-  CArchive archive(&file, CArchive::store);
-  document.rings.Serialize(archive);
-  archive.Close();
-  const auto* stored = reinterpret_cast<const char*>(file.GetBuffer());
-  EXPECT_EQ(WriteArchive(document.rings), std::string(stored, stored + file.GetLength()));
-  EXPECT_EQ(RingsAsPairs(ReadArchive(WriteArchive(document.rings), "written")), RingsAsPairs(document));
 }
 
 TEST(ArchiveRecord, RejectsTruncatedRecordsTrailingBytesAndForeignClasses) {

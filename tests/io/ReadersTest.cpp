@@ -34,8 +34,6 @@ TEST(Readers, ReadEveryGeometryInOrderAndNoteDroppedCoordinates) {
        {kTriangle, kTriangle}, {{5, 6}}, ""},
       {false, "polygon m ((0 0 7,0 1 7,1 1 7,0 0 7)) POINT ZM (5 6 1 2)", {kTriangle}, {{5, 6}},
        dropped + "Z and M coordinates"},
-      {false, "POLYGON((0 0 7,0 1 7,1 1 7,0 0 7)) MULTIPOINT Z ((5 6 1)) POINT(5 6)", {kTriangle}, {{5, 6}, {5, 6}},
-       dropped + "Z coordinates"},
       {true, R"({"type": "FeatureCollection", "features": [{"type": "Feature", "properties": null, "geometry": null},
           {"type": "Feature", "geometry": {"type": "GeometryCollection", "geometries": [
             {"type": "MultiPolygon", "coordinates": [[[[0,0,1],[0,1,1],[1,1,1],[0,0,1]]]]},

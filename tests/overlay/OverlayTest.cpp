@@ -87,9 +87,9 @@ TEST(OverlayCases, OperationsKeepBoundariesAndRefuseNonFiniteInput) {
   }
 }
 
-// The sum over the rings of their winding numbers about the point, by the
-// half-open crossing rule.
-long Winding(const std::vector<Ring>& rings, double x, double y) {
+// Whether the rule puts the point inside the rings, by the sum of their
+// winding numbers about it under the half-open crossing rule.
+bool InsideByRule(const std::vector<Ring>& rings, double x, double y, FillRule rule) {
   long winding = 0;
   for (const Ring& ring : rings) {
     for (std::size_t k = 0; k < ring.size(); ++k) {
@@ -99,11 +99,6 @@ long Winding(const std::vector<Ring>& rings, double x, double y) {
       winding += (ay <= y && y < by && side > 0) - (by <= y && y < ay && side < 0);
     }
   }
-  return winding;
-}
-
-bool InsideByRule(const std::vector<Ring>& rings, double x, double y, FillRule rule) {
-  const long winding = Winding(rings, x, y);
   return rule == FillRule::kEvenOdd ? winding % 2 != 0 : winding != 0;
 }
 

@@ -3,9 +3,8 @@
 // and must accept the ordinary rings it is there for.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdint>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "BenchRings.h"
@@ -34,35 +33,18 @@ bool EngineFindsValid(const Ring& ring) {
   return GEOSisValid_r(context.get(), polygon.get()) == 1;
 }
 
-TEST(SimpleRing, ProvesStarShapedRingsAndNothingElse) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const struct {
-    std::string name;
-    Ring ring;
-    bool proved;
-  } cases[] = {
-      {"square, clockwise", {{0, 0}, {0, 1}, {1, 1}, {1, 0}}, true},
-      {"square, counter-clockwise", {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, true},
-      {"bow-tie", {{0, 0}, {2, 2}, {2, 0}, {0, 2}}, false},
-      {"pentagram: turns one way but winds twice",
-       {{0, 1}, {0.59, -0.81}, {-0.95, 0.31}, {0.95, 0.31}, {-0.59, -0.81}},
-       false},
-      {"simple, but not star-shaped about its mean",
-       {{0, 0}, {0, 3}, {3, 3}, {3, 2}, {1, 2}, {1, 1}, {3, 1}, {3, 0}},
-       false},
-      {"flat", {{0, 0}, {1, 0}, {2, 0}}, false},
-      {"simple, but its mean is a corner", {{-1, -1}, {1, -1}, {0, 0}, {1, 1}, {-1, 1}}, false},
-      {"not a number", {{0, 0}, {0, 1}, {nan, 1}, {1, 0}}, false},
-      {"overflowing", {{0, 0}, {0, 1e300}, {1e300, 1e300}, {1e300, 0}}, false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(IsCertainlySimple(c.ring), c.proved) << c.name;
-
+TEST(SimpleRing, ProvesOrdinaryRingsAndNothingTheEngineFindsInvalid) {
   for (const bench::Shape shape : {bench::Shape::kRegular, bench::Shape::kStar}) {
     EXPECT_TRUE(IsCertainlySimple(FromBench(bench::MakeRing(shape, 10000)))) << bench::ShapeName(shape);
   }
-  // Rings that cross themselves in a few places or everywhere: whatever is
-  // proved, the engine must agree with.
-  std::vector<Ring> rings = {FromBench(bench::MakeRing(bench::Shape::kCrossing, 400))};
+  // Rings that cross themselves in a few places or everywhere, wind twice
+  // while turning one way, lie flat or hold a NaN: whatever is proved, the
+  // engine must agree with.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<Ring> rings = {FromBench(bench::MakeRing(bench::Shape::kCrossing, 400)),
+                             {{0, 1}, {0.59, -0.81}, {-0.95, 0.31}, {0.95, 0.31}, {-0.59, -0.81}},
+                             {{0, 0}, {1, 0}, {2, 0}},
+                             {{0, 0}, {0, 1}, {nan, 1}, {1, 0}}};
   for (std::uint64_t seed = 0; seed < 200; ++seed) rings.push_back(FromBench(bench::RandomRing(3 + seed % 5, seed)));
   int proved = 0;
   for (const Ring& ring : rings) {

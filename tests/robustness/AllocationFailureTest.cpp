@@ -15,7 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "support/AllocationCounter.h"
-#include "robustness/RobustnessSupport.h"
+#include "polygon/PolygonTesting.h"
+#include "region/RegionTestSupport.h"
 #include "support/CheckedTopology.h"
 
 namespace fpgeom::test {
@@ -74,21 +75,11 @@ const Ring kSpiral = Spiral(25);
 const std::vector<Ring> kRegionRings = {Spiral(12), kLegs, kStar};
 constexpr tagPOINT kUntouched = {-7, -7};
 
+using testing::PolygonOf;
+
 template <class Whole>
 bool IsPrefix(const Whole& part, const Whole& whole) {
   return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
-}
-
-CFPPolygon PolygonOf(const Ring& ring) {
-  CFPPolygon polygon;
-  AppendRing(polygon, ring);
-  return polygon;
-}
-
-CFPPolyRgn RegionOf(const std::vector<Ring>& rings) {
-  CFPPolyRgn region;
-  for (const Ring& ring : rings) region.AddPolygon(std::make_unique<CFPPolygon>(PolygonOf(ring)).release());
-  return region;
 }
 
 // What the polygon and region sweeps act on, made afresh for each failure.

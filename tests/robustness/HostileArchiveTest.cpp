@@ -15,9 +15,6 @@
 namespace fpgeom::test {
 namespace {
 
-// The one builder of archive bytes that the archive tests share.
-using testing::ArchiveBytes;
-
 const Ring kTriangle = {{0, 0}, {0, 1}, {1, 0}};
 
 enum class Into { Polygon, Region, TwoObjects };
@@ -47,6 +44,8 @@ TEST(HostileArchive, FailsWithItsCauseSoonAndSmallAndKeepsWhatWasReadBefore) {
        CArchiveException::badIndex, {}},
       {"a class name of 65535 bytes", ArchiveBytes().NewClass(1, longName).bytes(), Into::TwoObjects,
        CArchiveException::badClass, {}},
+      {"a known class of another schema", ArchiveBytes().NewClass(2, "CFPPolygon").bytes(), Into::TwoObjects,
+       CArchiveException::badSchema, {}},
       {"a region list holding a point keeps the polygons before",
        ArchiveBytes().Word(3).NewClass(1, "CFPPolygon").PolygonRecord(kTriangle).NewClass(1, "CFPPoint").Double(5)
            .Double(6).bytes(),

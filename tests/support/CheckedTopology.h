@@ -213,17 +213,11 @@ class CheckedTopology {
     CheckCursors();
   }
 
-  // The move is the library's own: only its report is checked, against the
-  // position the vertex has afterwards.
+  // The move is the library's own, and the topology fuzz target checks what
+  // it reports; here it only has to keep the indexes in step.
   void Move(CVertex* vertex, const CFPPoint& to) {
     Begin([&] { return "change of " + m_vertexWalk.Describe(vertex) + " to " + Format(to); });
-    const CFPPoint from = vertex->m_point;
-    const int moved = vertex->change(to);
-    const CFPPoint now = vertex->m_point;
-    if (!(moved == 1 && SamePoint(now, to)) && !(moved == 0 && SamePoint(now, from))) {
-      return Fail("position after change", "the old or the new", std::to_string(moved) + " and " + Format(now));
-    }
-    ++m_seen[moved ? "move made" : "move refused"];
+    ++m_seen[vertex->change(to) ? "move made" : "move refused"];
     CheckCursors();
   }
 

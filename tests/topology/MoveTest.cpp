@@ -1,6 +1,10 @@
+// Edits of shared geometry: a vertex moved, an edge bent through a point or
+// split at the foot of a perpendicular.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,7 +26,6 @@ const double kNudged = 5 + 1e-7;
 // a second end, the edge from `at` bends through `to`; the answer and the ring
 // after it, and where the vertex or the edge's first end is then.
 TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
-  const Ring bentSquare{{0, 0}, {10, 0}, {15, 5}, {10, 10}, {0, 10}};
   const struct {
     const char* what;
     Ring ring;
@@ -33,29 +36,17 @@ TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
     int result;
     Ring after;
   } cases[] = {
-      {"inwards", kSquare, 1, {10, 10}, {}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"onto the diagonal: the moved point goes", kSquare, 1, {10, 10}, {}, {5, 5}, 1, {{0, 0}, {10, 0}, {0, 10}}},
-      {"another corner goes", kSquare, 1, {10, 10}, {}, {20, 0}, 1, {{0, 0}, {20, 0}, {0, 10}}},
       {"point found within the tolerance", {{0, 0}, {10, 0}, {10 + 1e-7, 10}, {0, 10}}, 1, {10, 10}, {}, {8, 8}, 1,
        {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"three points on a line", kTriangle, 1, {0, 10}, {}, {5, 0}, 0, kTriangle},
-      {"onto another corner", kTriangle, 1, {0, 10}, {}, {10, 0}, 0, kTriangle},
       {"no point at the vertex", kSquare, 1, {3, 3}, {}, {4, 4}, 0, kSquare},
       {"listed twice, passing twice", kFigureEight, 2, {5, 5}, {}, {4, 5}, 1,
        {{0, 0}, {10, 0}, {4, 5}, {10, 10}, {0, 10}, {4, 5}}},
       // The second search finds the first point again, now at the new position.
       {"listed twice, moved within the tolerance", kFigureEight, 2, {5, 5}, {}, {kNudged, 5}, 1,
        {{0, 0}, {10, 0}, {kNudged, 5}, {10, 10}, {0, 10}, {5, 5}}},
-      {"listed twice, passing once", kSquare, 2, {10, 10}, {}, {8, 8}, 1, {{0, 0}, {10, 0}, {8, 8}, {0, 10}}},
-      {"no polygon at all", kSquare, 0, {1, 1}, {}, {-3, 7}, 1, kSquare},
-      {"edge outwards", kSquare, 1, {10, 0}, CFPPoint(10, 10), {15, 5}, 1, bentSquare},
-      {"edge outwards, ends swapped", kSquare, 1, {10, 10}, CFPPoint(10, 0), {15, 5}, 1, bentSquare},
-      {"edge on its own line", kSquare, 1, {10, 0}, CFPPoint(10, 10), {10, 5}, 1, kSquare},
-      {"edge onto its first end", kSquare, 1, {10, 0}, CFPPoint(10, 10), {10, 0}, 1, kSquare},
-      {"edge: another corner goes", kSquare, 1, {10, 0}, CFPPoint(10, 10), {20, 0}, 1,
-       {{0, 0}, {20, 0}, {10, 10}, {0, 10}}},
+      {"edge outwards, ends swapped", kSquare, 1, {10, 10}, CFPPoint(10, 0), {15, 5}, 1,
+       {{0, 0}, {10, 0}, {15, 5}, {10, 10}, {0, 10}}},
       {"edge ends not next to each other", kSquare, 1, {0, 0}, CFPPoint(10, 10), {3, 7}, 1, kSquare},
-      {"edge onto the opposite corner", kTriangle, 1, {10, 0}, CFPPoint(0, 10), {0, 0}, 0, kTriangle},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -118,19 +109,50 @@ TEST(SharedMove, ALaterPolygonThatWouldDegenerateRefusesForAllAndAMadeMoveEndsEv
   }
 }
 
-TEST(VertexMove, APolygonThatLostItsPointToAnEarlierCleanUpRefusesTheMove) {
-  // Moving (10, 10) to (20, 0) takes (10, 0) out of the square as collinear,
-  // while the vertex at (10, 0) still lists the square.
-  CFPPolygon square, neighbour;
-  AppendRing(square, kSquare);
-  AppendRing(neighbour, {{10, 0}, {20, -10}, {10, -10}});
-  CVertex corner(CFPPoint(10, 10)), bottomRight(CFPPoint(10, 0));
-  corner.AddLink(&square);
-  bottomRight.AddLink(&neighbour);
-  bottomRight.AddLink(&square);
-  ASSERT_EQ(corner.change(CFPPoint(20, 0)), 1);
-  EXPECT_EQ(bottomRight.change(CFPPoint(12, 1)), 0);
-  EXPECT_EQ(PointsOf(neighbour), (Ring{{10, 0}, {20, -10}, {10, -10}}));
-  EXPECT_EQ(PointsOf(square), (Ring{{0, 0}, {20, 0}, {0, 10}}));
-  ExpectAt(bottomRight.m_point, 10.0, 0.0);
+// The foot of the perpendicular must lie past the first end and up to the
+// second, both exactly; a NaN parameter and coinciding ends are refused. The
+// vertex made lists the edge's polygons and both ends, which list it back;
+// the edge is not split, and its cursor ends.
+TEST(EdgeSplit, CreateVertexPutsAVertexAtTheFootInsideTheEdgeAndLinksItsPolygonsAndEnds) {
+  const struct {
+    double px, py;
+    bool made;
+    double x, y;
+  } cases[] = {
+      {5, 100, true, 5, 0},
+      {10, 3, true, 10, 0},  // t is exactly 1: accepted, at the second end
+      {0, 3, false, 0, 0},   // t is 0: the first end is refused
+      {11, 0, false, 0, 0},
+      {std::numeric_limits<double>::quiet_NaN(), 5, false, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "P = (" << c.px << ", " << c.py << ")");
+    CFPPolygon p1, p2;
+    CVertex a(CFPPoint(0, 0)), b(CFPPoint(10, 0));
+    CEdge edge(&a, &b);
+    for (CFPPolygon* polygon : {&p1, &p2, &p1}) edge.AddLink(polygon);
+    edge.BeginIteration();
+    const std::unique_ptr<CVertex> vertex(edge.CreateVertex(CFPPoint(c.px, c.py)));
+    ASSERT_EQ(vertex != nullptr, c.made);
+    EXPECT_EQ(Listed(edge), (Links{&p1, &p2, &p1})) << "the edge is not split";
+    EXPECT_EQ(NeighborsOf(a), c.made ? Vertices{vertex.get()} : Vertices{});
+    if (!vertex) continue;
+    ExpectAt(vertex->m_point, c.x, c.y);
+    EXPECT_EQ(edge.isIterationFinished(), 1);
+    EXPECT_EQ(Listed(*vertex), (Links{&p1, &p2, &p1}));
+    EXPECT_EQ(NeighborsOf(*vertex), (Vertices{&a, &b}));
+    EXPECT_EQ(NeighborsOf(b), Vertices{vertex.get()});
+  }
+  CVertex a(CFPPoint(4, 4)), alsoA(CFPPoint(4, 4));
+  EXPECT_EQ(CEdge(&a, &alsoA).CreateVertex(CFPPoint(5, 5)), nullptr) << "ends at one position";
+
+  // A vertex at the second end is at the position of a neighbour that a
+  // first end listing the second already has: that end refuses it.
+  CVertex c(CFPPoint(0, 0)), d(CFPPoint(10, 0));
+  c.AddNeighbor(&d);
+  d.AddNeighbor(&c);
+  const std::unique_ptr<CVertex> atD(CEdge(&c, &d).CreateVertex(CFPPoint(10, 3)));
+  ASSERT_NE(atD, nullptr);
+  EXPECT_EQ(NeighborsOf(c), Vertices{&d});
+  EXPECT_EQ(NeighborsOf(d), (Vertices{&c, atD.get()}));
 }

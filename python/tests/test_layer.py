@@ -1,12 +1,14 @@
 # What the layer itself answers for: lifetimes, pickling through the archive
 # bytes, the document formats, the prepared classes and the overlay operators,
-# batches answered from several threads at once, and each example run end to
-# end at a small size against this build's module.
+# batches answered from several threads at once and with the GIL released,
+# and each example run end to end at a small size against this build's module.
 import gc
 import os
 import pickle
 import subprocess
 import sys
+import threading
+import time
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
@@ -67,6 +69,20 @@ def test_boolean_operations():
     assert left.union(right, fpgeom.FillRule.NON_ZERO).area == 150.0
     assert fpgeom.Region([BOWTIE]).normalize().area == 50.0
     assert left.area_contains(10.0, 5.0) and not left.area_contains(10.5, 5.0)
+
+
+def test_batches_release_the_gil():
+    angles = np.linspace(2 * np.pi, 0.0, 100, endpoint=False)  # a simple ring, clockwise
+    polygon = fpgeom.Polygon(np.column_stack((np.cos(angles), np.sin(angles))))
+    xy, span, ticks = np.random.default_rng(2).normal(size=(150_000, 2)), [], []
+    worker = threading.Thread(target=lambda: span.extend([time.perf_counter(), polygon.contains_xy(xy), time.perf_counter()]))
+    worker.start()
+    while worker.is_alive():
+        ticks.append(time.perf_counter())
+    start, end = span[0], span[-1]
+    middle = [t for t in ticks if start + 0.25 * (end - start) < t < start + 0.75 * (end - start)]
+    # Holding the GIL, the batch would let this thread run not once in the middle half.
+    assert end - start > 0.05 and len(middle) > 10
 
 
 @pytest.mark.parametrize("script, args, says, writes", [

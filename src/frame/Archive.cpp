@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "frame/DestructionWatch.h"
+#include "frame/DeletionWatch.h"
 
 namespace {
 
@@ -311,7 +311,7 @@ const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested
 
 namespace {
 
-// The objects a failed record made, sorted, each marked once destroyed.
+// The objects a failed record made, sorted, each marked once deleted.
 class MadeObjects {
  public:
   template <class Entry>
@@ -320,23 +320,23 @@ class MadeObjects {
       if (entry->pObject != nullptr) m_objects.push_back(entry->pObject);
     }
     std::sort(m_objects.begin(), m_objects.end(), std::less<>());
-    m_destroyed.assign(m_objects.size(), false);
+    m_deleted.assign(m_objects.size(), false);
   }
 
-  static void Hear(void* context, const CObject* destroyed) {
+  static void Hear(void* context, const CObject* deleted) {
     auto& made = *static_cast<MadeObjects*>(context);
-    const auto at = std::lower_bound(made.m_objects.begin(), made.m_objects.end(), destroyed, std::less<>());
-    if (at != made.m_objects.end() && *at == destroyed) made.m_destroyed[at - made.m_objects.begin()] = true;
+    const auto at = std::lower_bound(made.m_objects.begin(), made.m_objects.end(), deleted, std::less<>());
+    if (at != made.m_objects.end() && *at == deleted) made.m_deleted[at - made.m_objects.begin()] = true;
   }
 
-  bool IsDestroyed(const CObject* object) const {
+  bool IsDeleted(const CObject* object) const {
     const auto at = std::lower_bound(m_objects.begin(), m_objects.end(), object, std::less<>());
-    return m_destroyed[at - m_objects.begin()];
+    return m_deleted[at - m_objects.begin()];
   }
 
  private:
   std::vector<const CObject*> m_objects;
-  std::vector<bool> m_destroyed;
+  std::vector<bool> m_deleted;
 };
 
 // Deletes the object a failed record was filling, then the objects made
@@ -349,11 +349,11 @@ template <class Entry>
 void DeleteFailedRecord(std::unique_ptr<CObject> filled, Entry* first, Entry* last) noexcept {
   try {
     MadeObjects made(first, last);
-    const fpgeom::detail::DestructionWatch watch(&MadeObjects::Hear, &made);
+    const fpgeom::detail::DeletionWatch watch(&MadeObjects::Hear, &made);
     filled.reset();
     for (Entry* entry = first; entry != last; ++entry) {
       CObject* object = std::exchange(entry->pObject, nullptr);
-      if (object != nullptr && !made.IsDestroyed(object)) delete object;
+      if (object != nullptr && !made.IsDeleted(object)) delete object;
     }
   } catch (const std::bad_alloc&) {
     for (Entry* entry = first; entry != last; ++entry) entry->pObject = nullptr;

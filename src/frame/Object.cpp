@@ -1,8 +1,9 @@
 #include "fpgeom/frame/Object.h"
 
 #include <cstring>
+#include <new>
 
-#include "frame/DestructionWatch.h"
+#include "frame/DeletionWatch.h"
 
 namespace {
 
@@ -17,7 +18,14 @@ CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullp
 
 CRuntimeClass* CObject::GetThisClass() { return RUNTIME_CLASS(CObject); }
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
-CObject::~CObject() { fpgeom::detail::DestructionWatch::Destroyed(this); }
+CObject::~CObject() = default;
+
+void* CObject::operator new(std::size_t nSize) { return ::operator new(nSize); }
+
+void CObject::operator delete(void* pObject) noexcept {
+  fpgeom::detail::DeletionWatch::Deleted(static_cast<const CObject*>(pObject));
+  ::operator delete(pObject);
+}
 void CObject::Serialize(CArchive&) {}
 void CObject::AssertValid() const {}
 void CObject::Dump(std::ostream&) const {}

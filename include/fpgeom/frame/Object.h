@@ -6,6 +6,7 @@
 #include "fpgeom/frame/Export.h"
 #include "fpgeom/frame/WinTypes.h"
 
+#include <cstddef>
 #include <iosfwd>
 
 class CObject;
@@ -54,6 +55,15 @@ class FPGEOM_API CObject {
 
   bool IsKindOf(const CRuntimeClass* pClass) const;
   bool IsSerializable() const;
+
+  // Objects are allocated as usual, placement included. An archive that
+  // clears a failed record hears of each object deleted meanwhile, so that it
+  // deletes none twice; a class that frees its objects itself must end in
+  // CObject's operator delete.
+  static void* operator new(std::size_t nSize);
+  static void* operator new(std::size_t, void* pPlace) noexcept { return pPlace; }
+  static void operator delete(void* pObject) noexcept;
+  static void operator delete(void*, void*) noexcept {}
 
   static CRuntimeClass classCObject;
   static CRuntimeClass* GetThisClass();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "algorithms/RadixSort.h"
+#include "algorithms/ScratchVector.h"
 #include "algorithms/ScreenedRing.h"
 
 namespace fpgeom::detail {
@@ -25,7 +26,7 @@ class EdgeGrid {
   // saves the copies of growing.
   EdgeGrid(double cellSize, double fattening, std::uint64_t rows, int edgeBits, std::size_t edges)
       : m_cellSize(cellSize), m_fattening(fattening), m_rows(rows), m_edgeBits(edgeBits) {
-    m_entries.reserve(4 * edges);
+    m_entries->reserve(4 * edges);
   }
 
   // Long edges go in as pieces about one cell long, so that a long oblique
@@ -46,10 +47,10 @@ class EdgeGrid {
 
   // Sorted by cell, then by edge, each edge once per cell. The edges went in
   // in order, so a stable sort by cell alone orders them within each cell.
-  std::vector<std::uint64_t> TakeEntries(int cellBits) {
-    RadixSort(m_entries, cellBits, [this](std::uint64_t entry) { return CellOf(entry); });
-    m_entries.erase(std::unique(m_entries.begin(), m_entries.end()), m_entries.end());
-    return std::move(m_entries);
+  const std::vector<std::uint64_t>& SortedEntries(int cellBits) {
+    RadixSort(*m_entries, cellBits, [this](std::uint64_t entry) { return CellOf(entry); });
+    m_entries->erase(std::unique(m_entries->begin(), m_entries->end()), m_entries->end());
+    return *m_entries;
   }
 
   std::uint64_t CellOf(std::uint64_t entry) const { return entry >> m_edgeBits; }
@@ -70,7 +71,7 @@ class EdgeGrid {
     const std::uint64_t lastRow = CellNumber(top + m_fattening);
     for (std::uint64_t column = firstColumn; column <= lastColumn; ++column) {
       for (std::uint64_t row = firstRow; row <= lastRow; ++row) {
-        m_entries.push_back((column * m_rows + row) << m_edgeBits | edge);
+        m_entries->push_back((column * m_rows + row) << m_edgeBits | edge);
       }
     }
   }
@@ -79,7 +80,7 @@ class EdgeGrid {
   const double m_fattening;
   const std::uint64_t m_rows;
   const int m_edgeBits;
-  std::vector<std::uint64_t> m_entries;
+  ScratchVector<std::uint64_t> m_entries;
 };
 
 int BitsFor(std::uint64_t count) {
@@ -115,7 +116,7 @@ bool TestNearbyPairs(const ScreenedRing& ring, CandidateTester& tester) {
   if (cellBits + edgeBits > 64) return false;
   EdgeGrid grid(cellSize, fattening, sideCells, edgeBits, ring.EdgeCount());
   for (std::size_t edge = 0; edge < ring.EdgeCount(); ++edge) grid.AddEdge(ring.LocalStart(edge), ring.LocalEnd(edge), edge);
-  const std::vector<std::uint64_t> entries = grid.TakeEntries(cellBits);
+  const std::vector<std::uint64_t>& entries = grid.SortedEntries(cellBits);
   // A pair that shares several cells is tested in each: testing is cheaper
   // than remembering.
   for (std::size_t begin = 0; begin < entries.size();) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "algorithms/RadixSort.h"
+#include "algorithms/ScratchVector.h"
 #include "algorithms/ScreenedRing.h"
 
 namespace fpgeom::detail {
@@ -40,7 +41,7 @@ struct OffsetRange {
 class DirectionBins {
  public:
   explicit DirectionBins(const ScreenedRing& ring) : m_edgeBits(BitsBelow(ring.EdgeCount())) {
-    m_entries.reserve(ring.EdgeCount());
+    m_entries->reserve(ring.EdgeCount());
     for (std::size_t edge = 0; edge < ring.EdgeCount(); ++edge) {
       const double dx = ring.End(edge).x - ring.Start(edge).x;
       const double dy = ring.End(edge).y - ring.Start(edge).y;
@@ -49,26 +50,26 @@ class DirectionBins {
       if (direction < 0.0) direction += kPi;
       if (direction >= kPi) direction -= kPi;
       const auto bin = std::min(kDirectionBins - 1, static_cast<std::int64_t>(direction / kBinWidth));
-      m_entries.push_back(static_cast<std::uint64_t>(std::max<std::int64_t>(bin, 0)) << m_edgeBits | edge);
+      m_entries->push_back(static_cast<std::uint64_t>(std::max<std::int64_t>(bin, 0)) << m_edgeBits | edge);
     }
-    RadixSort(m_entries, kBinBits, [this](std::uint64_t entry) { return entry >> m_edgeBits; });
+    RadixSort(*m_entries, kBinBits, [this](std::uint64_t entry) { return entry >> m_edgeBits; });
   }
 
-  std::size_t Size() const { return m_entries.size(); }
-  std::int64_t BinAt(std::size_t k) const { return static_cast<std::int64_t>(m_entries[k] >> m_edgeBits); }
+  std::size_t Size() const { return m_entries->size(); }
+  std::int64_t BinAt(std::size_t k) const { return static_cast<std::int64_t>((*m_entries)[k] >> m_edgeBits); }
   std::size_t EdgeAt(std::size_t k) const {
-    return static_cast<std::size_t>(m_entries[k] & ((std::uint64_t{1} << m_edgeBits) - 1));
+    return static_cast<std::size_t>((*m_entries)[k] & ((std::uint64_t{1} << m_edgeBits) - 1));
   }
   // The end of the run of one bin that starts at begin.
   std::size_t RunEnd(std::size_t begin) const {
     std::size_t end = begin + 1;
-    while (end < m_entries.size() && BinAt(end) == BinAt(begin)) ++end;
+    while (end < m_entries->size() && BinAt(end) == BinAt(begin)) ++end;
     return end;
   }
 
  private:
   const int m_edgeBits;
-  std::vector<std::uint64_t> m_entries;
+  ScratchVector<std::uint64_t> m_entries;
 };
 
 OffsetRange OffsetsOf(const ScreenedRing& ring, std::size_t edge, double normalX, double normalY, bool inOwnBin) {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "algorithms/ScratchVector.h"
+
 namespace fpgeom::detail {
 
 // The number of bits that the values below count need.
@@ -27,7 +29,8 @@ void RadixSort(std::vector<Item>& items, int keyBits, KeyOf keyOf) {
   const int passes = (keyBits + widest - 1) / widest;
   const int digitBits = (keyBits + passes - 1) / passes;
   const std::uint64_t digitMask = (std::uint64_t{1} << digitBits) - 1;
-  std::vector<Item> sorted(items.size());
+  ScratchVector<Item> sorted;
+  sorted->resize(items.size());
   std::vector<std::size_t> starts(std::size_t{1} << digitBits);
   for (int shift = 0; shift < keyBits; shift += digitBits) {
     std::fill(starts.begin(), starts.end(), 0);
@@ -40,8 +43,8 @@ void RadixSort(std::vector<Item>& items, int keyBits, KeyOf keyOf) {
       count = start;
       start = next;
     }
-    for (const Item& item : items) sorted[starts[(keyOf(item) >> shift) & digitMask]++] = item;
-    items.swap(sorted);
+    for (const Item& item : items) (*sorted)[starts[(keyOf(item) >> shift) & digitMask]++] = item;
+    items.swap(*sorted);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "algorithms/ScratchVector.h"
 #include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/frame/List.h"
 #include "fpgeom/values/FPPoint.h"
@@ -30,25 +31,25 @@ class ScreenedRing {
   // place.
   static std::optional<ScreenedRing> From(const CList<CFPPoint, const CFPPoint&>& ring);
 
-  std::size_t EdgeCount() const { return m_points.size(); }
-  const CFPPoint& Start(std::size_t edge) const { return m_points[edge]; }
-  const CFPPoint& End(std::size_t edge) const { return m_points[Next(edge)]; }
+  std::size_t EdgeCount() const { return m_points->size(); }
+  const CFPPoint& Start(std::size_t edge) const { return (*m_points)[edge]; }
+  const CFPPoint& End(std::size_t edge) const { return (*m_points)[Next(edge)]; }
   // Relative to the lower left corner of the bounding box, so that rounding
   // scales with the ring's extent rather than with its distance from the
   // origin.
-  LocalPoint LocalStart(std::size_t edge) const { return Local(m_points[edge]); }
-  LocalPoint LocalEnd(std::size_t edge) const { return Local(m_points[Next(edge)]); }
+  LocalPoint LocalStart(std::size_t edge) const { return Local(Start(edge)); }
+  LocalPoint LocalEnd(std::size_t edge) const { return Local(End(edge)); }
   // The larger side of the bounding box.
   double Extent() const { return m_extent; }
   // Edges that share a point: the breakdown never tests them.
   bool Adjacent(std::size_t first, std::size_t second) const;
 
  private:
-  ScreenedRing(std::vector<CFPPoint> points, double left, double bottom, double extent);
-  std::size_t Next(std::size_t edge) const { return edge + 1 == m_points.size() ? 0 : edge + 1; }
+  ScreenedRing(ScratchVector<CFPPoint> points, double left, double bottom, double extent);
+  std::size_t Next(std::size_t edge) const { return edge + 1 == m_points->size() ? 0 : edge + 1; }
   LocalPoint Local(const CFPPoint& point) const { return {point.x - m_left, point.y - m_bottom}; }
 
-  std::vector<CFPPoint> m_points;
+  ScratchVector<CFPPoint> m_points;
   double m_left;
   double m_bottom;
   double m_extent;

@@ -76,16 +76,16 @@ double LineOffsetMargin(double extent) { return 0x1p-21 * extent; }
 double ShortEdgeLength(double extent) { return 0x1p-28 * (1.0 + extent) / extent; }
 
 std::optional<ScreenedRing> ScreenedRing::From(const CList<CFPPoint, const CFPPoint&>& ring) {
-  std::vector<CFPPoint> points;
-  points.reserve(static_cast<std::size_t>(ring.GetCount()));
+  ScratchVector<CFPPoint> points;
+  points->reserve(static_cast<std::size_t>(ring.GetCount()));
   for (POSITION position = ring.GetHeadPosition(); position != nullptr;) {
     const CFPPoint& point = ring.GetNext(position);
     if (!(std::fabs(point.x) <= kLargestCoordinate && std::fabs(point.y) <= kLargestCoordinate)) return std::nullopt;
-    points.push_back(point);
+    points->push_back(point);
   }
-  if (points.empty()) return std::nullopt;
-  double left = points.front().x, right = left, bottom = points.front().y, top = bottom;
-  for (const CFPPoint& point : points) {
+  if (points->empty()) return std::nullopt;
+  double left = points->front().x, right = left, bottom = points->front().y, top = bottom;
+  for (const CFPPoint& point : *points) {
     left = std::min(left, point.x);
     right = std::max(right, point.x);
     bottom = std::min(bottom, point.y);
@@ -96,13 +96,13 @@ std::optional<ScreenedRing> ScreenedRing::From(const CList<CFPPoint, const CFPPo
   return ScreenedRing(std::move(points), left, bottom, extent);
 }
 
-ScreenedRing::ScreenedRing(std::vector<CFPPoint> points, double left, double bottom, double extent)
+ScreenedRing::ScreenedRing(ScratchVector<CFPPoint> points, double left, double bottom, double extent)
     : m_points(std::move(points)), m_left(left), m_bottom(bottom), m_extent(extent) {}
 
 bool ScreenedRing::Adjacent(std::size_t first, std::size_t second) const {
   const std::size_t low = std::min(first, second);
   const std::size_t high = std::max(first, second);
-  return high == low || high == low + 1 || (low == 0 && high + 1 == m_points.size());
+  return high == low || high == low + 1 || (low == 0 && high + 1 == m_points->size());
 }
 
 bool CandidateTester::Test(std::size_t first, std::size_t second) {

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/AllocationCounter.h"
-#include "robustness/RobustnessSupport.h"
+#include "support/Shapes.h"
 #include "values/ArchiveRecord.h"
 
 namespace fpgeom::test {

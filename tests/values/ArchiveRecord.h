@@ -11,7 +11,7 @@
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/frame/File.h"
 
-namespace fpgeom::testing {
+namespace fpgeom::test {
 
 using Bytes = std::vector<BYTE>;
 
@@ -83,6 +83,14 @@ inline std::unique_ptr<CObject> LoadObject(Bytes bytes, const CRuntimeClass* req
   return std::unique_ptr<CObject>(archive.ReadObject(requested));
 }
 
+// A loading archive over bytes that it does not own.
+struct LoadingArchive {
+  explicit LoadingArchive(std::vector<BYTE>& bytes)
+      : file(bytes.data(), static_cast<UINT>(bytes.size())), archive(&file, CArchive::load) {}
+  CMemFile file;
+  CArchive archive;
+};
+
 // The cause of the archive exception the action throws, or none.
 template <class Action>
 int ArchiveCause(Action action) {
@@ -103,4 +111,4 @@ int LoadingCause(Bytes bytes, Read read) {
   return ArchiveCause([&] { read(archive); });
 }
 
-}  // namespace fpgeom::testing
+}  // namespace fpgeom::test

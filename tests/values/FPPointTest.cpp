@@ -78,7 +78,7 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
 // little-endian doubles, and nothing for a segment. A loaded object stores the
 // same bytes again.
 TEST(Values, RecordsFollowTheClassReferenceAsLittleEndianDoublesAndLoadBack) {
-  using namespace fpgeom::testing;
+  using namespace fpgeom::test;
   CFPPoint point(2.0, -0.5);
   CFPRect rect(1.0, 3.0, 2.0, -0.5);
   CFPSegment segment(CFPPoint(1, 2), CFPPoint(3, 4));

@@ -12,11 +12,6 @@ namespace {
 
 using namespace fpgeom::test;
 
-void ExpectPoint(const CFPPoint& point, double x, double y) {
-  EXPECT_EQ(point.x, x);
-  EXPECT_EQ(point.y, y);
-}
-
 TEST(PolyRgnQueries, EmptyOrPointlessRegionsAnswerWithoutTouchingTheResult) {
   CFPPolyRgn region;
   CFPPoint untouched(7.0, 8.0);

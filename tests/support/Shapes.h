@@ -1,13 +1,14 @@
 // Rings and regions as coordinate lists, built into polygons and read back by
 // walks that must visit exactly getCount() elements: coordinates compare
 // exactly, unlike CFPPoint's equality, which allows 2^-23, and bits compare
-// -0.0 and NaNs too. Rectangles checked side by side.
+// -0.0 and NaNs too. Points and rectangles checked coordinate by coordinate.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -129,12 +130,13 @@ class CountedPolygon : public CFPPolygon {
   inline static int s_alive = 0;
 };
 
+inline void ExpectPoint(const CFPPoint& point, double x, double y) {
+  EXPECT_EQ(std::pair(point.x, point.y), std::pair(x, y));
+}
+
 // Written and checked in (left, bottom)-(right, top) order.
 inline void ExpectRect(const CFPRect& rect, double left, double bottom, double right, double top) {
-  EXPECT_EQ(rect.left, left);
-  EXPECT_EQ(rect.bottom, bottom);
-  EXPECT_EQ(rect.right, right);
-  EXPECT_EQ(rect.top, top);
+  EXPECT_EQ(std::tuple(rect.left, rect.bottom, rect.right, rect.top), std::tuple(left, bottom, right, top));
 }
 
 inline CFPRect RectFromCorners(double left, double bottom, double right, double top) {

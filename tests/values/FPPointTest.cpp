@@ -68,8 +68,7 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
   };
   for (const auto& [x, y, expectedX, expectedY] : cases) {
     const CPoint converted = CFPPoint(x, y);
-    EXPECT_EQ(converted.x, expectedX) << x;
-    EXPECT_EQ(converted.y, expectedY) << y;
+    EXPECT_EQ(std::pair(converted.x, converted.y), std::pair(expectedX, expectedY)) << x << ", " << y;
   }
 }
 

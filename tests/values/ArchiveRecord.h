@@ -71,18 +71,6 @@ inline Bytes StoreObject(const CObject& object) {
   return Stored([&](CArchive& archive) { archive.WriteObject(&object); });
 }
 
-inline void LoadRecord(CObject& object, Bytes bytes) {
-  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-  CArchive archive(&file, CArchive::load);
-  object.Serialize(archive);
-}
-
-inline std::unique_ptr<CObject> LoadObject(Bytes bytes, const CRuntimeClass* requested) {
-  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-  CArchive archive(&file, CArchive::load);
-  return std::unique_ptr<CObject>(archive.ReadObject(requested));
-}
-
 // A loading archive over bytes that it does not own.
 struct LoadingArchive {
   explicit LoadingArchive(std::vector<BYTE>& bytes)
@@ -90,6 +78,16 @@ struct LoadingArchive {
   CMemFile file;
   CArchive archive;
 };
+
+inline void LoadRecord(CObject& object, Bytes bytes) {
+  LoadingArchive loading(bytes);
+  object.Serialize(loading.archive);
+}
+
+inline std::unique_ptr<CObject> LoadObject(Bytes bytes, const CRuntimeClass* requested) {
+  LoadingArchive loading(bytes);
+  return std::unique_ptr<CObject>(loading.archive.ReadObject(requested));
+}
 
 // The cause of the archive exception the action throws, or none.
 template <class Action>
@@ -106,9 +104,8 @@ int ArchiveCause(Action action) {
 // throws, or none.
 template <class Read>
 int LoadingCause(Bytes bytes, Read read) {
-  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-  CArchive archive(&file, CArchive::load);
-  return ArchiveCause([&] { read(archive); });
+  LoadingArchive loading(bytes);
+  return ArchiveCause([&] { read(loading.archive); });
 }
 
 }  // namespace fpgeom::test

@@ -20,7 +20,7 @@
 #include "algorithms/ScreenCases.h"
 #include "algorithms/SelfMeetingScreen.h"
 #include "fpgeom/polygon/FPPolygon.h"
-#include "polygon/PolygonTesting.h"
+#include "support/Shapes.h"
 
 namespace fpgeom::detail {
 
@@ -36,13 +36,12 @@ using fpgeom::BreakdownVerdict;
 using fpgeom::SelfMeeting;
 using namespace fpgeom::detail;
 using namespace fpgeom::test;
-using namespace fpgeom::testing;
 
-std::vector<Coordinates> LoopsOf(const CFPPolygon& polygon) {
-  std::vector<Coordinates> loops;
+std::vector<Ring> LoopsOf(const CFPPolygon& polygon) {
+  std::vector<Ring> loops;
   for (const auto& loop : BreakdownLoops(polygon)) {
     EXPECT_EQ(loop->isPosValid(), 0);
-    loops.push_back(PointsOf(*loop));
+    loops.push_back(WalkedRing(*loop));
   }
   return loops;
 }
@@ -53,8 +52,8 @@ std::vector<Coordinates> LoopsOf(const CFPPolygon& polygon) {
 TEST(Breakdown, CutsTheRingIntoLoopsAtEveryPointWhereItMeetsItself) {
   const struct {
     const char* what;
-    Coordinates ring;
-    std::vector<Coordinates> loops;
+    Ring ring;
+    std::vector<Ring> loops;
     double scalarArea;
     std::uint64_t pointsReached;  // where the bound stopped the working copy
   } cases[] = {
@@ -85,7 +84,7 @@ TEST(Breakdown, CutsTheRingIntoLoopsAtEveryPointWhereItMeetsItself) {
     const CFPPolygon polygon = PolygonOf(c.ring);
     polygon.BeginIteration(1);
     EXPECT_EQ(LoopsOf(polygon), c.loops);
-    EXPECT_EQ(PointsFromCursor(polygon), c.ring.size() < 3 ? Coordinates(c.ring.begin() + 1, c.ring.end()) : Coordinates{});
+    EXPECT_EQ(PointsFromCursor(polygon), c.ring.size() < 3 ? Ring(c.ring.begin() + 1, c.ring.end()) : Ring{});
     EXPECT_EQ(polygon.ScalarArea(), c.scalarArea);
     const fpgeom::BreakdownVerdict verdict = fpgeom::BreakDownRing(polygon);
     const SelfMeeting meeting =

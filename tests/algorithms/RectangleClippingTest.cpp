@@ -20,27 +20,26 @@
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/values/FPRect.h"
 #include "fpgeom/values/Tolerance.h"
-#include "polygon/PolygonTesting.h"
+#include "support/Shapes.h"
 
 namespace {
 
 using fpgeom::kPointEpsilon;
 using namespace fpgeom::test;
-using namespace fpgeom::testing;
 
 // Without a rectangle, OptimizeAndCheck alone; with one, IntersectRect, which
 // cleans up the ring it keeps. Both empty a ring of fewer than three points
 // and return 0, and leave the cursor at the end.
 struct CleanUpCase {
-  Coordinates ring;
+  Ring ring;
   std::optional<CFPRect> rect;  // left, right, bottom, top
-  Coordinates expected;
+  Ring expected;
 };
 
 TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWalkOrder) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const CFPRect box(0, 4, 0, 4);
-  const Coordinates square = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
+  const Ring square = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
   const CleanUpCase cases[] = {
       {{}, {}, {}},
       {{{0, 0}, {1, 1}}, {}, {}},
@@ -83,7 +82,7 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWa
     polygon.BeginIteration(DIR_FORWARD);
     EXPECT_EQ(c.rect ? polygon.IntersectRect(*c.rect) : polygon.OptimizeAndCheck(), c.expected.empty() ? 0 : 1);
     EXPECT_EQ(polygon.isPosValid(), 0);
-    EXPECT_EQ(PointsOf(polygon), c.expected);
+    EXPECT_EQ(WalkedRing(polygon), c.expected);
   }
 }
 

@@ -28,7 +28,6 @@ IMPLEMENT_SERIAL(SampleWhoseClassNameIsOneByteLongerThanTheSixtyFourAnArchiveNam
 
 namespace {
 
-using namespace fpgeom::testing;
 using Action = std::function<void(CArchive&)>;
 
 // Loads from the bytes, which must all be read without an error.

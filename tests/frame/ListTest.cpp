@@ -10,8 +10,7 @@
 
 namespace {
 
-using fpgeom::test::AllocationCounter;
-using fpgeom::test::AllocationTally;
+using namespace fpgeom::test;
 using IntList = CList<int, int>;
 
 // An element that counts its live copies and can refuse to be copied.

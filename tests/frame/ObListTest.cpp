@@ -11,8 +11,6 @@
 namespace fpgeom::test {
 namespace {
 
-using namespace fpgeom::testing;
-
 // Loads a list that holds one object already: the archive's cause and the
 // values of the objects loaded after it, which are deleted.
 std::pair<int, std::vector<std::int32_t>> Loaded(const Bytes& bytes) {

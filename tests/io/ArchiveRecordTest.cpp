@@ -8,7 +8,7 @@
 namespace fpgeom::io {
 namespace {
 
-Document TwoRings() { return testing::DocumentOf({{{0, 0}, {0, 1}, {2, 1}, {2, 0}}, {{0.1, 0.2}, {3, 4}, {5, -6}}}); }
+Document TwoRings() { return test::DocumentOf({{{0, 0}, {0, 1}, {2, 1}, {2, 0}}, {{0.1, 0.2}, {3, 4}, {5, -6}}}); }
 
 void ExpectRefused(const std::string& bytes, const std::string& message) {
   EXPECT_THAT([&] { ReadArchive(bytes, "doc.fpgeom"); },

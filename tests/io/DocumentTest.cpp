@@ -14,9 +14,9 @@ TEST(Document, TellsAnArchiveByItsContentAndComparesRingsExactly) {
   // A region of 65 polygons starts with the byte 'A' and then a NUL.
   EXPECT_EQ(FormatFromContent(std::string("A\0", 2)), Format::Archive);
   EXPECT_EQ(FormatFromContent(" \n{\"type\":1}"), Format::GeoJson);
-  const Document a = testing::DocumentOf({{{0, 0}, {0, 1}, {1, 1}}});
-  EXPECT_FALSE(SameRings(a.rings, testing::DocumentOf({{{0, 0}, {0, 1}, {1, 1.0000000000000002}}}).rings));
-  EXPECT_FALSE(SameRings(a.rings, testing::DocumentOf({{{0, 0}, {0, 1}, {1, 1}}, {{0, 0}, {0, 1}, {1, 1}}}).rings));
+  const Document a = test::DocumentOf({{{0, 0}, {0, 1}, {1, 1}}});
+  EXPECT_FALSE(SameRings(a.rings, test::DocumentOf({{{0, 0}, {0, 1}, {1, 1.0000000000000002}}}).rings));
+  EXPECT_FALSE(SameRings(a.rings, test::DocumentOf({{{0, 0}, {0, 1}, {1, 1}}, {{0, 0}, {0, 1}, {1, 1}}}).rings));
 }
 
 }  // namespace

@@ -5,25 +5,21 @@
 #include <vector>
 
 #include "fpgeom/io/Document.h"
-#include "region/RegionTestSupport.h"
+#include "support/Shapes.h"
 
-namespace fpgeom::io::testing {
+namespace fpgeom::test {
 
-using test::Ring;
-
-inline Document DocumentOf(const std::vector<Ring>& rings, const Ring& points = {}) {
-  Document document;
-  document.rings = test::RegionOf(rings);
+inline io::Document DocumentOf(const std::vector<Ring>& rings, const Ring& points = {}) {
+  io::Document document;
+  document.rings = RegionOf(rings);
   for (const auto& [x, y] : points) document.points.emplace_back(x, y);
   return document;
 }
 
-inline std::vector<Ring> RingsAsPairs(const Document& document) { return test::WalkedRegion(document.rings); }
-
-inline Ring PointsAsPairs(const Document& document) {
+inline Ring PointsAsPairs(const io::Document& document) {
   Ring points;
   for (const CFPPoint& point : document.points) points.emplace_back(point.x, point.y);
   return points;
 }
 
-}  // namespace fpgeom::io::testing
+}  // namespace fpgeom::test

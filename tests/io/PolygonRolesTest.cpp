@@ -11,7 +11,7 @@
 namespace fpgeom::io {
 namespace {
 
-using namespace testing;
+using namespace test;
 
 Document Read(bool geoJson, const std::string& text) { return geoJson ? ReadGeoJson(text, "t") : ReadWkt(text, "t"); }
 std::string Write(bool geoJson, const Document& document) {
@@ -50,10 +50,10 @@ TEST(PolygonRoles, RingsAreReadByRoleAndEveryFormatWritesThemBack) {
   };
   for (const auto& c : cases) {
     const Document document = Read(c.geoJson, c.text);
-    EXPECT_EQ(RingsAsPairs(document), c.rings) << c.text;
+    EXPECT_EQ(WalkedRegion(document.rings), c.rings) << c.text;
     EXPECT_EQ(OuterRingsOf(document.rings), c.outer) << c.text;
     for (const bool geoJson : {false, true}) {
-      EXPECT_EQ(RingsAsPairs(Read(geoJson, Write(geoJson, document))), c.rings) << c.text << " " << geoJson;
+      EXPECT_EQ(WalkedRegion(Read(geoJson, Write(geoJson, document)).rings), c.rings) << c.text << " " << geoJson;
     }
   }
 }
@@ -73,8 +73,8 @@ TEST(PolygonRoles, EveryDocumentReadsBackRingForRing) {
     const Document document = DocumentOf(rings, {{1e300, -0.7}, {0.1, 5e-324}});
     for (const bool geoJson : {false, true}) {
       const Document back = Read(geoJson, Write(geoJson, document));
-      EXPECT_EQ(RingsAsPairs(back), rings) << Write(geoJson, document);
-      EXPECT_EQ(testing::PointsAsPairs(back), testing::PointsAsPairs(document));
+      EXPECT_EQ(WalkedRegion(back.rings), rings) << Write(geoJson, document);
+      EXPECT_EQ(test::PointsAsPairs(back), test::PointsAsPairs(document));
     }
   }
 }

@@ -11,7 +11,7 @@
 namespace fpgeom::io {
 namespace {
 
-using testing::Ring;
+using test::Ring;
 
 const Ring kTriangle = {{0, 0}, {0, 1}, {1, 1}};
 
@@ -45,8 +45,8 @@ TEST(Readers, ReadEveryGeometryInOrderAndNoteDroppedCoordinates) {
   };
   for (const auto& c : cases) {
     const Document document = c.geoJson ? ReadGeoJson(c.text, "t") : ReadWkt(c.text, "t");
-    EXPECT_EQ(testing::RingsAsPairs(document), c.rings) << c.text;
-    EXPECT_EQ(testing::PointsAsPairs(document), c.points) << c.text;
+    EXPECT_EQ(test::WalkedRegion(document.rings), c.rings) << c.text;
+    EXPECT_EQ(test::PointsAsPairs(document), c.points) << c.text;
     const auto notes = c.note.empty() ? std::vector<std::string>{} : std::vector{c.note + "; fpgeom keeps x and y"};
     EXPECT_EQ(document.notes, notes) << c.text;
   }

@@ -15,7 +15,7 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
 TEST(SvgWriter, FlipsTheYAxisFitsTheViewBoxCutsHolesAndLegendsTheRingsByRole) {
   SvgScene scene;
   // A negative ring before any outer ring, then an outer ring and its hole.
-  scene.rings = RingsOf(testing::DocumentOf({{{-5, -5}, {-4, -5}, {-4, -4}},
+  scene.rings = RingsOf(test::DocumentOf({{{-5, -5}, {-4, -5}, {-4, -4}},
                                              {{0, 0}, {0, 10}, {10, 10}, {10, 0}},
                                              {{2, 2}, {8, 2}, {8, 8}, {2, 8}}})
                             .rings);

@@ -11,8 +11,8 @@
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/overlay.h"
-#include "region/RegionTestSupport.h"
 #include "support/RandomRegions.h"
+#include "support/Shapes.h"
 
 namespace fpgeom::test {
 namespace {

@@ -5,21 +5,21 @@
 #include <utility>
 
 #include "fpgeom/polygon/FPPolygon.h"
-#include "polygon/PolygonTesting.h"
+#include "support/Shapes.h"
 
-using namespace fpgeom::testing;
+using namespace fpgeom::test;
 
 TEST(Polygon, ConstructorsLeaveTheCursorAtTheEndAndTakeRectanglesClockwiseAndArraysInReverse) {
   const CFPPolygon rectangle(CFPRect(0, 2, 0, 1));
   EXPECT_EQ(rectangle.isIterationFinished(), 1);
-  EXPECT_EQ(PointsOf(rectangle), (Coordinates{{0, 0}, {0, 1}, {2, 1}, {2, 0}}));
+  EXPECT_EQ(WalkedRing(rectangle), (Ring{{0, 0}, {0, 1}, {2, 1}, {2, 0}}));
   // An unnormalised rectangle is taken as it is stored.
-  EXPECT_EQ(PointsOf(CFPPolygon(CFPRect(2, 0, 0, 1))), (Coordinates{{2, 0}, {2, 1}, {0, 1}, {0, 0}}));
+  EXPECT_EQ(WalkedRing(CFPPolygon(CFPRect(2, 0, 0, 1))), (Ring{{2, 0}, {2, 1}, {0, 1}, {0, 0}}));
 
   const tagPOINT pts[] = {{0, 0}, {10, 0}, {10, 10}};
   const CFPPolygon fromArray(pts, 3);
   EXPECT_EQ(fromArray.isIterationFinished(), 1);
-  EXPECT_EQ(PointsOf(fromArray), (Coordinates{{10, 10}, {10, 0}, {0, 0}}));
+  EXPECT_EQ(WalkedRing(fromArray), (Ring{{10, 10}, {10, 0}, {0, 0}}));
   EXPECT_EQ(CFPPolygon(pts, -5).isEmpty(), 1);
 }
 
@@ -29,7 +29,7 @@ TEST(Polygon, FillArrayRoundsEachPointOnlyWhenTheArrayHoldsThemAll) {
   tagPOINT written[4] = {{-9, -9}, {-9, -9}, {-9, -9}, {-9, -9}};
   polygon.BeginIteration(1);
   EXPECT_EQ(polygon.FillArray(written, 2), 0);
-  EXPECT_EQ(PointsFromCursor(polygon), (Coordinates{{-2.49, 0.5}, {3e9, -3e9}}));
+  EXPECT_EQ(PointsFromCursor(polygon), (Ring{{-2.49, 0.5}, {3e9, -3e9}}));
   for (const tagPOINT& point : written) EXPECT_EQ(CPoint(point), CPoint(-9, -9));
 
   polygon.BeginIteration(0);

@@ -10,14 +10,13 @@
 
 #include "algorithms/ScreenCases.h"
 #include "polygon/PointLocation.h"
-#include "polygon/PolygonTesting.h"
 #include "prepared/ProbePoints.h"
+#include "support/Shapes.h"
 
 namespace {
 
 using fpgeom::detail::PointLocation;
-using fpgeom::test::Points;
-using fpgeom::testing::BitsFromCursor;
+using namespace fpgeom::test;
 
 // The distance's bits, the cursor after it, the answer, the cursor after it.
 std::vector<std::uint64_t> Located(const CFPPolygon& polygon, const CFPPoint& q, bool screened) {
@@ -36,10 +35,10 @@ std::vector<std::uint64_t> Located(const CFPPolygon& polygon, const CFPPoint& q,
 TEST(PointLocationDifferential, ScreenedGivesThePlainBitsAndCursor) {
   fpgeom::test::ScreenCases rings(99);
   fpgeom::test::ProbePoints probes(5);
-  const std::uint64_t count = fpgeom::test::RequestedCases("FPGEOM_LOCATION_CASES", 3000);
+  const std::uint64_t count = RequestedCases("FPGEOM_LOCATION_CASES", 3000);
   for (std::uint64_t k = 0; k < count; ++k) {
     const Points ring = rings.Next();
-    const CFPPolygon polygon = fpgeom::testing::PolygonOf(ring);
+    const CFPPolygon polygon = PolygonOf(ring);
     const std::vector<CFPPoint> around = probes.Around(ring);
     const CFPPoint& q = around[k * 7919 % around.size()];
     ASSERT_EQ(Located(polygon, q, true), Located(polygon, q, false)) << "case " << k;

@@ -5,28 +5,28 @@
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/polygon/FPPolygon.h"
-#include "polygon/PolygonTesting.h"
+#include "support/Shapes.h"
 
 namespace {
 
-using namespace fpgeom::testing;
+using namespace fpgeom::test;
 
-const Coordinates kUnitSquare = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
+const Ring kUnitSquare = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
 
 // Self-meeting rings weigh their loops by sign; the runaway ring, which makes
 // the breakdown insert without end, is located as a whole.
 TEST(PointLocation, PtInPolygonCountsTheBoundaryAsInsideAndWeighsLoopsByTheirSign) {
   struct Case {
-    Coordinates ring;
+    Ring ring;
     double x, y;
     int inside;
   };
-  const Coordinates diamond = {{1, 0}, {2, 1}, {1, 2}, {0, 1}};
-  const Coordinates uShape = {{0, 0}, {4, 0}, {4, 2}, {3, 2}, {3, 1}, {1, 1}, {1, 2}, {0, 2}};
-  const Coordinates figureEight = {{0, 0}, {2, 2}, {2, 0}, {0, 2}};
-  const Coordinates chain = {{0, 0}, {2, 2}, {4, 0}, {4, 2}, {2, 0}, {0, 2}};
-  const Coordinates squareWithHole = {{0, 0}, {0, 3}, {3, 3}, {3, 0}, {0, 0}, {1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}};
-  const Coordinates runaway = {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}};
+  const Ring diamond = {{1, 0}, {2, 1}, {1, 2}, {0, 1}};
+  const Ring uShape = {{0, 0}, {4, 0}, {4, 2}, {3, 2}, {3, 1}, {1, 1}, {1, 2}, {0, 2}};
+  const Ring figureEight = {{0, 0}, {2, 2}, {2, 0}, {0, 2}};
+  const Ring chain = {{0, 0}, {2, 2}, {4, 0}, {4, 2}, {2, 0}, {0, 2}};
+  const Ring squareWithHole = {{0, 0}, {0, 3}, {3, 3}, {3, 0}, {0, 0}, {1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}};
+  const Ring runaway = {{2, 2}, {-1, -1}, {-1, 0}, {2, -1}, {-2, -1}};
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   const Case cases[] = {

@@ -9,28 +9,28 @@
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/values/Tolerance.h"
-#include "polygon/PolygonTesting.h"
+#include "support/Shapes.h"
 
-using namespace fpgeom::testing;
+using namespace fpgeom::test;
 
 namespace {
 
 using P = CFPPolygon;
 const CFPPoint kV0(0, 0), kV1(1, 0), kV2(1, 1), kV3(0, 1), kQ(9, 9), kMissing(5, 5);
 const double kEps = fpgeom::kPointEpsilon;
-const Coordinates kSquare = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-const Coordinates kPair = {{0, 0}, {1, 0}};
-const Coordinates kDoubled = {{0, 0}, {1, 0}, {0, 0}, {1, 0}};  // each search has a choice
-const Coordinates kEnd = {};
-const Coordinates kSplitV1V2 = {{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}};
+const Ring kSquare = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+const Ring kPair = {{0, 0}, {1, 0}};
+const Ring kDoubled = {{0, 0}, {1, 0}, {0, 0}, {1, 0}};  // each search has a choice
+const Ring kEnd = {};
+const Ring kSplitV1V2 = {{0, 0}, {1, 0}, {9, 9}, {1, 1}, {0, 1}};
 
 struct OperationCase {
-  Coordinates ring;
+  Ring ring;
   int start;  // the cursor's node on entry; -1 for the end
   void (*operation)(P&, double& result);
   double result;
-  Coordinates fromCursor;
-  Coordinates after;
+  Ring fromCursor;
+  Ring after;
 };
 
 TEST(Polygon, OperationsReturnMoveTheCursorAndChangeTheRingByTheirRules) {
@@ -126,14 +126,14 @@ TEST(Polygon, OperationsReturnMoveTheCursorAndChangeTheRingByTheirRules) {
     c.operation(polygon, result);
     EXPECT_EQ(result, c.result);
     EXPECT_EQ(PointsFromCursor(polygon), c.fromCursor);
-    EXPECT_EQ(PointsOf(polygon), c.after);
+    EXPECT_EQ(WalkedRing(polygon), c.after);
   }
 }
 
 // Misuse throws and changes neither the ring nor the cursor.
 TEST(Polygon, MisusedCursorsIndicesAndEmptyEndsThrowAndChangeNothing) {
   const struct {
-    Coordinates ring;
+    Ring ring;
     int start;
     void (*operation)(P&);
   } cases[] = {
@@ -153,27 +153,27 @@ TEST(Polygon, MisusedCursorsIndicesAndEmptyEndsThrowAndChangeNothing) {
     const auto& [ring, start, operation] = cases[index];
     P polygon = PolygonOf(ring);
     polygon.BeginIteration(start);
-    const Coordinates fromCursor(ring.begin() + (start < 0 ? ring.size() : static_cast<std::size_t>(start)), ring.end());
+    const Ring fromCursor(ring.begin() + (start < 0 ? ring.size() : static_cast<std::size_t>(start)), ring.end());
     EXPECT_THROW(operation(polygon), CInvalidArgException) << "case " << index;
     EXPECT_EQ(PointsFromCursor(polygon), fromCursor) << "case " << index;
-    EXPECT_EQ(PointsOf(polygon), ring) << "case " << index;
+    EXPECT_EQ(WalkedRing(polygon), ring) << "case " << index;
   }
 }
 
 // Turning the ring turns each point as CFPPoint::rotate turns it, to the bit.
 TEST(Polygon, RotateTurnsEveryPointAsAPointTurnsItself) {
-  const Coordinates ring = {{0.3, -1.7}, {4.1, 2.9}, {-2.2, 0.6}};
+  const Ring ring = {{0.3, -1.7}, {4.1, 2.9}, {-2.2, 0.6}};
   const CFPPoint center(0.7, -0.4);
   CFPPolygon polygon = PolygonOf(ring);
   polygon.rotate(0.83, center);
   EXPECT_EQ(polygon.isIterationFinished(), 1);
-  Coordinates expected;
+  Ring expected;
   for (const auto& [x, y] : ring) {
     CFPPoint point(x, y);
     point.rotate(0.83, center);
     expected.emplace_back(point.x, point.y);
   }
-  EXPECT_EQ(PointsOf(polygon), expected);
+  EXPECT_EQ(WalkedRing(polygon), expected);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "fpgeom/frame/Exceptions.h"
-#include "region/RegionTestSupport.h"
 #include "support/AllocationCounter.h"
+#include "support/Shapes.h"
 
 namespace {
 

@@ -5,13 +5,12 @@
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/region/FPPolyRgn.h"
-#include "region/RegionTestSupport.h"
+#include "support/Shapes.h"
 #include "values/ArchiveRecord.h"
 
 namespace {
 
 using namespace fpgeom::test;
-using namespace fpgeom::testing;
 
 const Ring kRing = {{0, 0}, {0, 1}, {2, 1}, {2, 0}};
 const Ring kTwoPoints = {{-1.5, 3.25}, {1e300, -0.0}};
@@ -22,14 +21,14 @@ const Bytes kThreePolygons = ArchiveBytes().Word(3).NewClass(1, "CFPPolygon").Po
                                  .PolygonRecord(kTwoPoints).Word(0x8001).PolygonRecord(kEmpty).bytes();
 
 int Load(CFPPolyRgn& region, const Bytes& bytes) {
-  return fpgeom::testing::LoadingCause(bytes, [&](CArchive& ar) { region.Serialize(ar); });
+  return fpgeom::test::LoadingCause(bytes, [&](CArchive& ar) { region.Serialize(ar); });
 }
 
 TEST(PolyRgnArchive, StoresTheFrameworkObjectListByteForByte) {
   CFPPolyRgn region = RegionOf({kRing, kTwoPoints, kEmpty});
   region.BeginIteration();
   region.getNextPolygon();
-  EXPECT_EQ(fpgeom::testing::StoreRecord(region), kThreePolygons);
+  EXPECT_EQ(fpgeom::test::StoreRecord(region), kThreePolygons);
   EXPECT_EQ(region.getCurrentPolygon()->getCount(), 2) << "storing walks with a position of its own";
 }
 

@@ -6,18 +6,11 @@
 
 #include "fpgeom/frame/Exceptions.h"
 #include "fpgeom/region/FPPolyRgn.h"
-#include "region/RegionTestSupport.h"
-#include "values/RectExpectations.h"
+#include "support/Shapes.h"
 
 namespace {
 
 using namespace fpgeom::test;
-using fpgeom::testing::ExpectRect;
-
-void ExpectPoint(const CFPPoint& point, double x, double y) {
-  EXPECT_EQ(point.x, x);
-  EXPECT_EQ(point.y, y);
-}
 
 TEST(PolyRgnQueries, EmptyOrPointlessRegionsAnswerWithoutTouchingTheResult) {
   CFPPolyRgn region;

@@ -15,9 +15,9 @@
 #include <gtest/gtest.h>
 
 #include "support/AllocationCounter.h"
-#include "polygon/PolygonTesting.h"
-#include "region/RegionTestSupport.h"
 #include "support/CheckedTopology.h"
+#include "support/Shapes.h"
+#include "values/ArchiveRecord.h"
 
 namespace fpgeom::test {
 namespace {
@@ -74,8 +74,6 @@ const Ring kLegs = {{0, 0}, {2, 0}, {2, 4}, {4, 4}, {4, 0}, {6, 0}, {6, 6}, {0, 
 const Ring kSpiral = Spiral(25);
 const std::vector<Ring> kRegionRings = {Spiral(12), kLegs, kStar};
 constexpr tagPOINT kUntouched = {-7, -7};
-
-using testing::PolygonOf;
 
 template <class Whole>
 bool IsPrefix(const Whole& part, const Whole& whole) {

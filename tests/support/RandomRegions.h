@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "robustness/RobustnessSupport.h"
+#include "support/Shapes.h"
 
 namespace fpgeom::test {
 

@@ -57,7 +57,7 @@ TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
     CPolygonList& moved = c.end2 ? static_cast<CPolygonList&>(edge) : vertex;
     for (int i = 0; i < c.links; ++i) moved.AddLink(&polygon);
     EXPECT_EQ(c.end2 ? edge.change(c.to) : vertex.change(c.to), c.result);
-    EXPECT_EQ(PointsOf(polygon), c.after);
+    EXPECT_EQ(WalkedRing(polygon), c.after);
     const CFPPoint& position = c.result == 1 && !c.end2 ? c.to : c.at;
     ExpectAt(vertex.m_point, position.x, position.y);
   }
@@ -99,13 +99,13 @@ TEST(SharedMove, ALaterPolygonThatWouldDegenerateRefusesForAllAndAMadeMoveEndsEv
     EXPECT_EQ(c.element->GetCurrentPoly(), &polygons[2]) << "the cursor is after the polygon that failed";
     EXPECT_EQ(polygons[0].isPosValid(), 0) << "left at the end by its copy";
     ExpectAt(polygons[2].getCurrentNode(), c.rings[2][0].first, c.rings[2][0].second);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(PointsOf(polygons[i]), c.rings[i]);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(WalkedRing(polygons[i]), c.rings[i]);
     c.element->AddLink(&polygons[1]);
     polygons[2].BeginIteration(DIR_FORWARD);
     ASSERT_EQ(c.move(c.made), 1);
     EXPECT_EQ(c.element->isIterationFinished(), 1);
     EXPECT_EQ(polygons[2].isPosValid(), 0);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(PointsOf(polygons[i]), c.after[i]);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(WalkedRing(polygons[i]), c.after[i]);
   }
 }
 

@@ -1,5 +1,4 @@
-// Rings as coordinate lists, the topology's lists as vectors, and vertices
-// that count their destruction.
+// The topology's lists as vectors, and vertices that count their destruction.
 #pragma once
 
 #include <vector>
@@ -7,21 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "fpgeom/fpgeom.h"
-#include "robustness/RobustnessSupport.h"
 #include "support/CheckedTopology.h"
+#include "support/Shapes.h"
 
 namespace topology_test {
 
 using Links = std::vector<CFPPolygon*>;
 using Vertices = std::vector<CVertex*>;
-using fpgeom::test::AppendRing;
-using fpgeom::test::LinkedMap;
-using fpgeom::test::Listed;
-using fpgeom::test::NeighborsOf;
-using fpgeom::test::PositionsOf;
-using fpgeom::test::Ring;
-// Walks the polygon's cursor, so read cursors before calling it.
-inline Ring PointsOf(const CFPPolygon& polygon) { return fpgeom::test::WalkedRing(polygon); }
+using namespace fpgeom::test;
 
 inline void ExpectAt(const CFPPoint& point, double x, double y) {
   EXPECT_EQ(point.x, x);

@@ -11,7 +11,7 @@
 #include "fpgeom/frame/Archive.h"
 #include "fpgeom/frame/File.h"
 
-namespace fpgeom::testing {
+namespace fpgeom::test {
 
 using Bytes = std::vector<BYTE>;
 
@@ -71,16 +71,22 @@ inline Bytes StoreObject(const CObject& object) {
   return Stored([&](CArchive& archive) { archive.WriteObject(&object); });
 }
 
+// A loading archive over bytes that it does not own.
+struct LoadingArchive {
+  explicit LoadingArchive(std::vector<BYTE>& bytes)
+      : file(bytes.data(), static_cast<UINT>(bytes.size())), archive(&file, CArchive::load) {}
+  CMemFile file;
+  CArchive archive;
+};
+
 inline void LoadRecord(CObject& object, Bytes bytes) {
-  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-  CArchive archive(&file, CArchive::load);
-  object.Serialize(archive);
+  LoadingArchive loading(bytes);
+  object.Serialize(loading.archive);
 }
 
 inline std::unique_ptr<CObject> LoadObject(Bytes bytes, const CRuntimeClass* requested) {
-  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-  CArchive archive(&file, CArchive::load);
-  return std::unique_ptr<CObject>(archive.ReadObject(requested));
+  LoadingArchive loading(bytes);
+  return std::unique_ptr<CObject>(loading.archive.ReadObject(requested));
 }
 
 // The cause of the archive exception the action throws, or none.
@@ -98,9 +104,8 @@ int ArchiveCause(Action action) {
 // throws, or none.
 template <class Read>
 int LoadingCause(Bytes bytes, Read read) {
-  CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-  CArchive archive(&file, CArchive::load);
-  return ArchiveCause([&] { read(archive); });
+  LoadingArchive loading(bytes);
+  return ArchiveCause([&] { read(loading.archive); });
 }
 
-}  // namespace fpgeom::testing
+}  // namespace fpgeom::test

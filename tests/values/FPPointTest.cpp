@@ -68,8 +68,7 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
   };
   for (const auto& [x, y, expectedX, expectedY] : cases) {
     const CPoint converted = CFPPoint(x, y);
-    EXPECT_EQ(converted.x, expectedX) << x;
-    EXPECT_EQ(converted.y, expectedY) << y;
+    EXPECT_EQ(std::pair(converted.x, converted.y), std::pair(expectedX, expectedY)) << x << ", " << y;
   }
 }
 
@@ -78,7 +77,7 @@ TEST(Point, ConvertsToIntegerPointRoundingHalvesAwayFromZero) {
 // little-endian doubles, and nothing for a segment. A loaded object stores the
 // same bytes again.
 TEST(Values, RecordsFollowTheClassReferenceAsLittleEndianDoublesAndLoadBack) {
-  using namespace fpgeom::testing;
+  using namespace fpgeom::test;
   CFPPoint point(2.0, -0.5);
   CFPRect rect(1.0, 3.0, 2.0, -0.5);
   CFPSegment segment(CFPPoint(1, 2), CFPPoint(3, 4));

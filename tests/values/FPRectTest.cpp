@@ -6,11 +6,11 @@
 
 #include "fpgeom/values/FPRect.h"
 #include "fpgeom/values/Tolerance.h"
-#include "values/RectExpectations.h"
+#include "support/Shapes.h"
 
 namespace {
 
-using namespace fpgeom::testing;
+using namespace fpgeom::test;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 const CFPRect kSquare = RectFromCorners(0, 0, 10, 10);

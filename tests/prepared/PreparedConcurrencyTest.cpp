@@ -17,13 +17,8 @@ using fpgeom::test::BenchRing;
 
 TEST(PreparedConcurrency, ThreadsSharingPreparedObjectsGetTheSerialAnswers) {
   CFPPolyRgn region;
-  fpgeom::test::ProbePoints probes(3);
-  std::vector<CFPPoint> points;
-  for (const auto& ring : {BenchRing(Shape::kCrossing, 400), BenchRing(Shape::kStar, 300, 700)}) {
-    region.AddPolygon(fpgeom::test::NewPolygon(ring));
-    const std::vector<CFPPoint> around = probes.Around(ring);
-    points.insert(points.end(), around.begin(), around.end());
-  }
+  const std::vector<CFPPoint> points =
+      fpgeom::test::ProbePoints(3).Around({BenchRing(Shape::kCrossing, 400), BenchRing(Shape::kStar, 300, 700)}, region);
   const fpgeom::PreparedRegion preparedRegion(region);
   region.BeginIteration();
   const fpgeom::PreparedPolygon preparedPolygon(*region.getNextPolygon());

@@ -14,6 +14,7 @@
 
 #include "BenchRings.h"
 #include "fpgeom/polygon/FPPolygon.h"
+#include "fpgeom/region/FPPolyRgn.h"
 #include "fpgeom/values/FPPoint.h"
 
 namespace fpgeom::test {
@@ -60,6 +61,17 @@ class ProbePoints {
     AddNudged(probes, CFPPoint(right->x, top->y));
     probes.emplace_back(right->x * 1e6 + 1e3, top->y);  // far away
     return probes;
+  }
+
+  // Each ring added to region in turn, and the points around it.
+  std::vector<CFPPoint> Around(const std::vector<std::vector<CFPPoint>>& rings, CFPPolyRgn& region) {
+    std::vector<CFPPoint> points;
+    for (const std::vector<CFPPoint>& ring : rings) {
+      region.AddPolygon(NewPolygon(ring));
+      const std::vector<CFPPoint> around = Around(ring);
+      points.insert(points.end(), around.begin(), around.end());
+    }
+    return points;
   }
 
  private:

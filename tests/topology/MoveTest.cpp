@@ -10,17 +10,14 @@
 
 #include "TopologySupport.h"
 #include "fpgeom/fpgeom.h"
+#include "polygon/PolygonTesting.h"
 
 using namespace topology_test;
-
-namespace {
 
 const Ring kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
 const Ring kTriangle{{0, 0}, {10, 0}, {0, 10}};
 const Ring kFigureEight{{0, 0}, {10, 0}, {5, 5}, {10, 10}, {0, 10}, {5, 5}};
 const double kNudged = 5 + 1e-7;
-
-}  // namespace
 
 // A vertex at `at` that lists the ring `links` times moves to `to`, or, given
 // a second end, the edge from `at` bends through `to`; the answer and the ring
@@ -50,8 +47,7 @@ TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    CFPPolygon polygon;
-    AppendRing(polygon, c.ring);
+    CFPPolygon polygon = fpgeom::testing::PolygonOf(c.ring);
     CVertex vertex(c.at), end2(c.end2.value_or(c.at));
     CEdge edge(&vertex, &end2);
     CPolygonList& moved = c.end2 ? static_cast<CPolygonList&>(edge) : vertex;

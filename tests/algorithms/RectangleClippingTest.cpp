@@ -84,10 +84,10 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWa
   }
 }
 
-// The cursor is read before the walk that takes the bits.
+// The cursor is read before the walk that takes the bits (a braced list is
+// evaluated in order).
 auto OutcomeOf(int result, const CFPPolygon& polygon) {
-  const int cursor = polygon.isPosValid();
-  return std::make_tuple(result, cursor, BitsOf(polygon));
+  return std::tuple{result, polygon.isPosValid(), BitsOf(polygon)};
 }
 
 TEST(ClipDifferential, IntersectRectGivesWhatThePassesOverTheListGive) {

@@ -18,7 +18,6 @@
 namespace {
 
 using namespace fpgeom;
-using fpgeom::bench::Shape;
 using fpgeom::test::Points;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -78,7 +77,7 @@ TEST(Prepared, AnswersAsThePlainQueriesOnGeneratedRegions) {
     for (Points& ring : region) {
       ring = generated.Next();
       // Longer rings, smooth or crossing themselves, fill bands and trees.
-      if (++rings % 20 == 0) ring = fpgeom::test::BenchRing(random() % 2 ? Shape::kStar : Shape::kCrossing, 160);
+      if (++rings % 20 == 0) ring = test::BenchRing(random() % 2 ? bench::Shape::kStar : bench::Shape::kCrossing, 160);
       if (random() % 12 == 0) ring.resize(random() % 3);
       // Now and then a coordinate that is not a number or infinite.
       if (!ring.empty() && random() % 16 == 0) {

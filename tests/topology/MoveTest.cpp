@@ -2,7 +2,6 @@
 // split at the foot of a perpendicular.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -68,37 +67,34 @@ TEST(SharedMove, ALaterPolygonThatWouldDegenerateRefusesForAllAndAMadeMoveEndsEv
   CVertex corner(CFPPoint(0, 10)), end1(CFPPoint(10, 0)), end2(CFPPoint(0, 10));
   CEdge edge(&end1, &end2);
   const struct {
-    const char* what;
     CPolygonList* element;
     std::vector<Ring> rings;
-    std::function<int(const CFPPoint&)> move;
     CFPPoint refused, made;
     std::vector<Ring> after;
   } cases[] = {
-      {"vertex", &corner, {kSquare, kTriangle, {{0, 10}, {-10, 10}, {-10, 0}}},
-       [&](const CFPPoint& to) { return corner.change(to); }, {5, 0}, {-1, 11},
+      {&corner, {kSquare, kTriangle, {{0, 10}, {-10, 10}, {-10, 0}}}, {5, 0}, {-1, 11},
        {{{0, 0}, {10, 0}, {10, 10}, {-1, 11}}, {{0, 0}, {10, 0}, {-1, 11}}, {{-1, 11}, {-10, 10}, {-10, 0}}}},
-      {"edge", &edge, {{{10, 0}, {10, 10}, {0, 10}}, kTriangle, {{10, 0}, {0, 10}, {-5, -5}}},
-       [&](const CFPPoint& to) { return edge.change(to); }, {0, 0}, {6, 6},
+      {&edge, {{{10, 0}, {10, 10}, {0, 10}}, kTriangle, {{10, 0}, {0, 10}, {-5, -5}}}, {0, 0}, {6, 6},
        {{{6, 6}, {10, 0}, {10, 10}, {0, 10}}, {{0, 0}, {10, 0}, {6, 6}, {0, 10}},
         {{10, 0}, {6, 6}, {0, 10}, {-5, -5}}}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.element == &corner ? "vertex" : "edge");
+    const auto move = [&](const CFPPoint& to) { return c.element == &corner ? corner.change(to) : edge.change(to); };
     CFPPolygon polygons[3];
     for (int i = 0; i < 3; ++i) {
       AppendRing(polygons[i], c.rings[i]);
       c.element->AddLink(&polygons[i]);
       polygons[i].BeginIteration(DIR_FORWARD);
     }
-    EXPECT_EQ(c.move(c.refused), 0);
+    EXPECT_EQ(move(c.refused), 0);
     EXPECT_EQ(c.element->GetCurrentPoly(), &polygons[2]) << "the cursor is after the polygon that failed";
     EXPECT_EQ(polygons[0].isPosValid(), 0) << "left at the end by its copy";
     ExpectAt(polygons[2].getCurrentNode(), c.rings[2][0].first, c.rings[2][0].second);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(PointsOf(polygons[i]), c.rings[i]);
     c.element->AddLink(&polygons[1]);
     polygons[2].BeginIteration(DIR_FORWARD);
-    ASSERT_EQ(c.move(c.made), 1);
+    ASSERT_EQ(move(c.made), 1);
     EXPECT_EQ(c.element->isIterationFinished(), 1);
     EXPECT_EQ(polygons[2].isPosValid(), 0);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(PointsOf(polygons[i]), c.after[i]);

@@ -16,15 +16,12 @@
 #include "fpgeom/polygon/FPPolygon.h"
 #include "fpgeom/region/FPPolyRgn.h"
 #include "fpgeom/values/FPPoint.h"
+#include "polygon/PolygonTesting.h"
 
 namespace fpgeom::test {
 
 // A polygon of the points, for a region to own.
-inline CFPPolygon* NewPolygon(const std::vector<CFPPoint>& ring) {
-  auto* polygon = new CFPPolygon;
-  for (const CFPPoint& point : ring) polygon->AddTailNode(point);
-  return polygon;
-}
+inline CFPPolygon* NewPolygon(const std::vector<CFPPoint>& ring) { return new CFPPolygon(testing::PolygonOf(ring)); }
 
 // A benchmark ring, moved right by shift.
 inline std::vector<CFPPoint> BenchRing(bench::Shape shape, int count, double shift = 0) {

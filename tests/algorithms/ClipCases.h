@@ -53,24 +53,18 @@ class ClipCases : private ScreenCases {
   }
 
   double Bound(const Points& ring, int axis) {
-    const CFPPoint& point = Pick(ring);
-    const double coordinate = axis == 0 ? point.x : point.y;
-    switch (Uniform(0, 3)) {
-      case 0:
-      case 1: return coordinate;
-      case 2: {
-        const CFPPoint& other = Pick(ring);
-        return (coordinate + (axis == 0 ? other.x : other.y)) / 2;
-      }
-      default: return coordinate + (Chance(0.5) ? 1 : -1) * std::ldexp(1.0, Uniform(-60, 10));
-    }
+    const auto along = [axis](const CFPPoint& point) { return axis == 0 ? point.x : point.y; };
+    const double coordinate = along(Pick(ring));
+    const int choice = Uniform(0, 3);
+    if (choice < 2) return coordinate;
+    if (choice == 2) return (coordinate + along(Pick(ring))) / 2;
+    return coordinate + (Chance(0.5) ? 1 : -1) * std::ldexp(1.0, Uniform(-60, 10));
   }
 
   // Some points put on a border line exactly, alone or in runs along it.
   void SnapOntoBorders(Points& ring, const CFPRect& rect) {
     const double levels[4] = {rect.left, rect.right, rect.bottom, rect.top};
-    const int snapped = Uniform(1, static_cast<int>(ring.size()));
-    for (int k = 0; k < snapped; ++k) {
+    for (int k = Uniform(1, static_cast<int>(ring.size())); k > 0; --k) {
       const int line = Uniform(0, 3);
       (line < 2 ? ring[Index(ring)].x : ring[Index(ring)].y) = levels[line];
     }
@@ -92,11 +86,8 @@ class ClipCases : private ScreenCases {
   }
 
   double NonFinite() {
-    switch (Uniform(0, 2)) {
-      case 0: return std::numeric_limits<double>::quiet_NaN();
-      case 1: return HUGE_VAL;
-      default: return -HUGE_VAL;
-    }
+    const double values[] = {std::numeric_limits<double>::quiet_NaN(), HUGE_VAL, -HUGE_VAL};
+    return values[Uniform(0, 2)];
   }
 
   const CFPPoint& Pick(const Points& ring) { return ring[Index(ring)]; }

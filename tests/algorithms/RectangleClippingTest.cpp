@@ -24,23 +24,20 @@
 
 namespace {
 
-using fpgeom::kPointEpsilon;
 using namespace fpgeom::test;
 
 // Without a rectangle, OptimizeAndCheck alone; with one, IntersectRect, which
 // cleans up the ring it keeps. Both empty a ring of fewer than three points
 // and return 0, and leave the cursor at the end.
-struct CleanUpCase {
-  Ring ring;
-  std::optional<CFPRect> rect;  // left, right, bottom, top
-  Ring expected;
-};
-
 TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWalkOrder) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const CFPRect box(0, 4, 0, 4);
   const Ring square = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
-  const CleanUpCase cases[] = {
+  const struct {
+    Ring ring;
+    std::optional<CFPRect> rect;  // left, right, bottom, top
+    Ring expected;
+  } cases[] = {
       {{}, {}, {}},
       {{{0, 0}, {1, 1}}, {}, {}},
       {{{0, 0}, {1, 1}, {2, 2}}, {}, {}},                                         // three points on one line
@@ -49,7 +46,7 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWa
       {{{0, 0}, {0, 1}, {1, 1}, {1, 0}, {0, 0}}, {}, {{0, 1}, {1, 1}, {1, 0}, {0, 0}}},  // the head repeated loses the head
       // 1e-7 apart in both coordinates is coincident; exactly 2^-23 is not.
       {{{0, 0}, {1e-7, 1e-7}, {0, 1}, {1, 1}, {1, 0}}, {}, {{1e-7, 1e-7}, {0, 1}, {1, 1}, {1, 0}}},
-      {{{0, 0}, {kPointEpsilon, 0}, {1, 1}, {0, 1}}, {}, {{0, 0}, {kPointEpsilon, 0}, {1, 1}, {0, 1}}},
+      {{{0, 0}, {fpgeom::kPointEpsilon, 0}, {1, 1}, {0, 1}}, {}, {{0, 0}, {fpgeom::kPointEpsilon, 0}, {1, 1}, {0, 1}}},
       {{{0, 0}, {1e-8, 5}, {0, 10}, {10, 10}, {10, 0}}, {}, {{0, 0}, {0, 10}, {10, 10}, {10, 0}}},  // nearly vertical steps
       {{{0, 0}, {0, 5}, {0, 2}, {10, 2}}, {}, {{0, 0}, {0, 2}, {10, 2}}},  // tip of a vertical back-and-forth
       // Steep steps whose slopes differ by 1 are kept.
@@ -77,7 +74,7 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWa
   };
   for (std::size_t index = 0; index < std::size(cases); ++index) {
     SCOPED_TRACE(::testing::Message() << "case " << index);
-    const CleanUpCase& c = cases[index];
+    const auto& c = cases[index];
     CFPPolygon polygon = PolygonOf(c.ring);
     polygon.BeginIteration(DIR_FORWARD);
     EXPECT_EQ(c.rect ? polygon.IntersectRect(*c.rect) : polygon.OptimizeAndCheck(), c.expected.empty() ? 0 : 1);
@@ -86,17 +83,15 @@ TEST(RectangleClipping, KeepsThePartInsideAsOneRingAndRemovesRedundantPointsInWa
   }
 }
 
-std::uint64_t CaseCount(std::uint64_t brief) { return fpgeom::test::RequestedCases("FPGEOM_CLIP_CASES", brief); }
-
-// The cursor is read before the walk that takes the bits.
+// The cursor is read before the walk that takes the bits (a braced list is
+// evaluated in order).
 auto OutcomeOf(int result, const CFPPolygon& polygon) {
-  const int cursor = polygon.isPosValid();
-  return std::make_tuple(result, cursor, BitsOf(polygon));
+  return std::tuple{result, polygon.isPosValid(), BitsOf(polygon)};
 }
 
 TEST(ClipDifferential, IntersectRectGivesWhatThePassesOverTheListGive) {
   ClipCases cases(20261207);
-  const std::uint64_t count = CaseCount(4000);
+  const std::uint64_t count = RequestedCases("FPGEOM_CLIP_CASES", 4000);
   std::uint64_t kept = 0;
   for (std::uint64_t k = 0; k < count; ++k) {
     const ClipCase c = cases.Next();
@@ -131,8 +126,7 @@ void ExpectIntegerClippingAsThePlainPath(const std::vector<tagPOINT>& ring, cons
     const int outSize = plainResult == 0 ? static_cast<int>(out.size()) : plainResult + slack;
     ASSERT_EQ(IntersectPolyWithRect(ring.data(), n, &rect, out.data(), outSize), plainResult);
     for (std::size_t i = 0; i < out.size(); ++i) {
-      const bool written = slack == 0 && i < static_cast<std::size_t>(plainResult);
-      const tagPOINT expected = written ? plainOut[i] : tagPOINT{-1, -1};
+      const tagPOINT expected = slack == 0 && static_cast<int>(i) < plainResult ? plainOut[i] : tagPOINT{-1, -1};
       ASSERT_TRUE(out[i].x == expected.x && out[i].y == expected.y) << "point " << i;
     }
   }
@@ -145,11 +139,10 @@ TEST(ClipDifferential, IntegerEntryPointsGiveWhatThePassesOverTheListGive) {
   ExpectIntegerClippingAsThePlainPath({{low, low}, {high, low}, {high, high}, {low, high}}, {low, low, high, high});
   ExpectIntegerClippingAsThePlainPath({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {8, 8, 2, 2});
   ClipCases cases(7);
-  const std::uint64_t count = CaseCount(4000) / 4;
+  const std::uint64_t count = RequestedCases("FPGEOM_CLIP_CASES", 4000) / 4;
   for (std::uint64_t k = 0; k < count; ++k) {
     const ClipCase c = cases.Next();
-    const double scale = std::ldexp(1.0, static_cast<int>(k % 32));
-    const auto integer = [scale](double v) {
+    const auto integer = [scale = std::ldexp(1.0, static_cast<int>(k % 32))](double v) {
       return static_cast<std::int32_t>(std::isfinite(v) ? std::fmax(-2e9, std::fmin(2e9, std::round(v * scale))) : 0);
     };
     std::vector<tagPOINT> ring;

@@ -90,8 +90,7 @@ class ScreenCases {
       ring.emplace_back(x, Uniform(0, 1) == 0 ? 0.0 : 0.5);
       x += Uniform(0, 2);
     }
-    ring.emplace_back(x, -1);
-    ring.emplace_back(0, -1);
+    ring.insert(ring.end(), {{x, -1}, {0, -1}});
     return ring;
   }
 

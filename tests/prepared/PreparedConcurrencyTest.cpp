@@ -12,21 +12,15 @@
 
 namespace {
 
-using fpgeom::bench::Shape;
-using fpgeom::test::BenchRing;
+using namespace fpgeom;
 
 TEST(PreparedConcurrency, ThreadsSharingPreparedObjectsGetTheSerialAnswers) {
   CFPPolyRgn region;
-  fpgeom::test::ProbePoints probes(3);
-  std::vector<CFPPoint> points;
-  for (const auto& ring : {BenchRing(Shape::kCrossing, 400), BenchRing(Shape::kStar, 300, 700)}) {
-    region.AddPolygon(fpgeom::test::NewPolygon(ring));
-    const std::vector<CFPPoint> around = probes.Around(ring);
-    points.insert(points.end(), around.begin(), around.end());
-  }
-  const fpgeom::PreparedRegion preparedRegion(region);
+  const std::vector<CFPPoint> points = test::ProbePoints(3).Around(
+      {test::BenchRing(bench::Shape::kCrossing, 400), test::BenchRing(bench::Shape::kStar, 300, 700)}, region);
+  const PreparedRegion preparedRegion(region);
   region.BeginIteration();
-  const fpgeom::PreparedPolygon preparedPolygon(*region.getNextPolygon());
+  const PreparedPolygon preparedPolygon(*region.getNextPolygon());
   std::vector<int> inside;
   std::vector<double> distances;
   for (const CFPPoint& pt : points) {
@@ -38,7 +32,7 @@ TEST(PreparedConcurrency, ThreadsSharingPreparedObjectsGetTheSerialAnswers) {
   std::vector<std::thread> threads;
   for (int t = 0; t < 4; ++t) {
     threads.emplace_back([&, t] {
-      const fpgeom::PreparedPolygon copy = preparedPolygon;  // copies share the index
+      const PreparedPolygon copy = preparedPolygon;  // copies share the index
       // Each thread starts elsewhere, so that they meet on every part.
       for (std::size_t k = 0; k < points.size(); ++k) {
         const std::size_t at = (k + static_cast<std::size_t>(t) * points.size() / 4) % points.size();

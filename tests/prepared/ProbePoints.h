@@ -14,16 +14,14 @@
 
 #include "BenchRings.h"
 #include "fpgeom/polygon/FPPolygon.h"
+#include "fpgeom/region/FPPolyRgn.h"
 #include "fpgeom/values/FPPoint.h"
+#include "support/Shapes.h"
 
 namespace fpgeom::test {
 
 // A polygon of the points, for a region to own.
-inline CFPPolygon* NewPolygon(const std::vector<CFPPoint>& ring) {
-  auto* polygon = new CFPPolygon;
-  for (const CFPPoint& point : ring) polygon->AddTailNode(point);
-  return polygon;
-}
+inline CFPPolygon* NewPolygon(const std::vector<CFPPoint>& ring) { return new CFPPolygon(PolygonOf(ring)); }
 
 // A benchmark ring, moved right by shift.
 inline std::vector<CFPPoint> BenchRing(bench::Shape shape, int count, double shift = 0) {
@@ -60,6 +58,17 @@ class ProbePoints {
     AddNudged(probes, CFPPoint(right->x, top->y));
     probes.emplace_back(right->x * 1e6 + 1e3, top->y);  // far away
     return probes;
+  }
+
+  // Each ring added to region in turn, and the points around it.
+  std::vector<CFPPoint> Around(const std::vector<std::vector<CFPPoint>>& rings, CFPPolyRgn& region) {
+    std::vector<CFPPoint> points;
+    for (const std::vector<CFPPoint>& ring : rings) {
+      region.AddPolygon(NewPolygon(ring));
+      const std::vector<CFPPoint> around = Around(ring);
+      points.insert(points.end(), around.begin(), around.end());
+    }
+    return points;
   }
 
  private:

@@ -2,7 +2,6 @@
 // split at the foot of a perpendicular.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -10,17 +9,14 @@
 
 #include "TopologySupport.h"
 #include "fpgeom/fpgeom.h"
+#include "support/Shapes.h"
 
 using namespace topology_test;
-
-namespace {
 
 const Ring kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
 const Ring kTriangle{{0, 0}, {10, 0}, {0, 10}};
 const Ring kFigureEight{{0, 0}, {10, 0}, {5, 5}, {10, 10}, {0, 10}, {5, 5}};
 const double kNudged = 5 + 1e-7;
-
-}  // namespace
 
 // A vertex at `at` that lists the ring `links` times moves to `to`, or, given
 // a second end, the edge from `at` bends through `to`; the answer and the ring
@@ -50,8 +46,7 @@ TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    CFPPolygon polygon;
-    AppendRing(polygon, c.ring);
+    CFPPolygon polygon = PolygonOf(c.ring);
     CVertex vertex(c.at), end2(c.end2.value_or(c.at));
     CEdge edge(&vertex, &end2);
     CPolygonList& moved = c.end2 ? static_cast<CPolygonList&>(edge) : vertex;
@@ -59,7 +54,7 @@ TEST(Move, MovesAVertexOrBendsAnEdgeThroughThePointOrRefusesAndChangesNothing) {
     EXPECT_EQ(c.end2 ? edge.change(c.to) : vertex.change(c.to), c.result);
     EXPECT_EQ(WalkedRing(polygon), c.after);
     const CFPPoint& position = c.result == 1 && !c.end2 ? c.to : c.at;
-    ExpectAt(vertex.m_point, position.x, position.y);
+    ExpectPoint(vertex.m_point, position.x, position.y);
   }
 }
 
@@ -72,37 +67,34 @@ TEST(SharedMove, ALaterPolygonThatWouldDegenerateRefusesForAllAndAMadeMoveEndsEv
   CVertex corner(CFPPoint(0, 10)), end1(CFPPoint(10, 0)), end2(CFPPoint(0, 10));
   CEdge edge(&end1, &end2);
   const struct {
-    const char* what;
     CPolygonList* element;
     std::vector<Ring> rings;
-    std::function<int(const CFPPoint&)> move;
     CFPPoint refused, made;
     std::vector<Ring> after;
   } cases[] = {
-      {"vertex", &corner, {kSquare, kTriangle, {{0, 10}, {-10, 10}, {-10, 0}}},
-       [&](const CFPPoint& to) { return corner.change(to); }, {5, 0}, {-1, 11},
+      {&corner, {kSquare, kTriangle, {{0, 10}, {-10, 10}, {-10, 0}}}, {5, 0}, {-1, 11},
        {{{0, 0}, {10, 0}, {10, 10}, {-1, 11}}, {{0, 0}, {10, 0}, {-1, 11}}, {{-1, 11}, {-10, 10}, {-10, 0}}}},
-      {"edge", &edge, {{{10, 0}, {10, 10}, {0, 10}}, kTriangle, {{10, 0}, {0, 10}, {-5, -5}}},
-       [&](const CFPPoint& to) { return edge.change(to); }, {0, 0}, {6, 6},
+      {&edge, {{{10, 0}, {10, 10}, {0, 10}}, kTriangle, {{10, 0}, {0, 10}, {-5, -5}}}, {0, 0}, {6, 6},
        {{{6, 6}, {10, 0}, {10, 10}, {0, 10}}, {{0, 0}, {10, 0}, {6, 6}, {0, 10}},
         {{10, 0}, {6, 6}, {0, 10}, {-5, -5}}}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.element == &corner ? "vertex" : "edge");
+    const auto move = [&](const CFPPoint& to) { return c.element == &corner ? corner.change(to) : edge.change(to); };
     CFPPolygon polygons[3];
     for (int i = 0; i < 3; ++i) {
       AppendRing(polygons[i], c.rings[i]);
       c.element->AddLink(&polygons[i]);
       polygons[i].BeginIteration(DIR_FORWARD);
     }
-    EXPECT_EQ(c.move(c.refused), 0);
+    EXPECT_EQ(move(c.refused), 0);
     EXPECT_EQ(c.element->GetCurrentPoly(), &polygons[2]) << "the cursor is after the polygon that failed";
     EXPECT_EQ(polygons[0].isPosValid(), 0) << "left at the end by its copy";
-    ExpectAt(polygons[2].getCurrentNode(), c.rings[2][0].first, c.rings[2][0].second);
+    ExpectPoint(polygons[2].getCurrentNode(), c.rings[2][0].first, c.rings[2][0].second);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(WalkedRing(polygons[i]), c.rings[i]);
     c.element->AddLink(&polygons[1]);
     polygons[2].BeginIteration(DIR_FORWARD);
-    ASSERT_EQ(c.move(c.made), 1);
+    ASSERT_EQ(move(c.made), 1);
     EXPECT_EQ(c.element->isIterationFinished(), 1);
     EXPECT_EQ(polygons[2].isPosValid(), 0);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(WalkedRing(polygons[i]), c.after[i]);
@@ -137,7 +129,7 @@ TEST(EdgeSplit, CreateVertexPutsAVertexAtTheFootInsideTheEdgeAndLinksItsPolygons
     EXPECT_EQ(Listed(edge), (Links{&p1, &p2, &p1})) << "the edge is not split";
     EXPECT_EQ(NeighborsOf(a), c.made ? Vertices{vertex.get()} : Vertices{});
     if (!vertex) continue;
-    ExpectAt(vertex->m_point, c.x, c.y);
+    ExpectPoint(vertex->m_point, c.x, c.y);
     EXPECT_EQ(edge.isIterationFinished(), 1);
     EXPECT_EQ(Listed(*vertex), (Links{&p1, &p2, &p1}));
     EXPECT_EQ(NeighborsOf(*vertex), (Vertices{&a, &b}));

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "algorithms/ScreenCases.h"
 #include "support/TopologyWorkload.h"
 
 namespace {
@@ -19,8 +19,7 @@ namespace {
 constexpr fpgeom::workload::Limits kLimits{2000, 2, 1, 23};
 
 TEST(TopologyIndex, RandomEditsAndLookUpsAgreeWithTheWalkInAnswerOrderAndCursor) {
-  const char* setting = std::getenv("FPGEOM_INDEX_OPERATIONS");
-  const std::size_t runs = (setting ? std::strtoull(setting, nullptr, 10) : 60000) / kLimits.operations + 1;
+  const std::size_t runs = fpgeom::test::RequestedCases("FPGEOM_INDEX_OPERATIONS", 60000) / kLimits.operations + 1;
   std::mt19937_64 random(1);
   fpgeom::test::Outcomes seen;
   for (std::size_t run = 0; run < runs; ++run) {

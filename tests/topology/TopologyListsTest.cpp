@@ -19,14 +19,13 @@ using namespace topology_test;
 // neighbours each vertex has and how many links each edge.
 TEST(TopologyMap, LinkPolygonsMergesPointsWithinTheToleranceAndGivesNoEdgeToASideOfOneVertex) {
   const double nudge = std::ldexp(1.0, -24);
-  struct Case {
+  const struct {
     const char* what;
     std::vector<Ring> rings;
     Ring vertices;
     std::vector<std::size_t> neighbours;
     std::vector<std::size_t> edgeLinks;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"two squares sharing a side",
        {{{0, 0}, {0, 10}, {10, 10}, {10, 0}}, {{10, 0}, {10, 10}, {20, 10}, {20, 0}}},
        {{0, 0}, {0, 10}, {10, 10}, {10, 0}, {20, 10}, {20, 0}},
@@ -44,7 +43,7 @@ TEST(TopologyMap, LinkPolygonsMergesPointsWithinTheToleranceAndGivesNoEdgeToASid
        {2, 2}},
       {"one distinct point, then an empty polygon", {{{3, 3}, {3, 3}, {3, 3}}, {}}, {{3, 3}}, {0}, {}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     LinkedMap map;
     map.polygons.emplace_back();
@@ -70,23 +69,23 @@ TEST(TopologyMap, LinkPolygonsMergesPointsWithinTheToleranceAndGivesNoEdgeToASid
 // nothing: the vertices still listed here live on the stack.
 TEST(VertexList, DeleteVertexUnlinksItsNeighboursThenDestroysOnlyAListedVertex) {
   int destroyed = 0;
+  const auto link = [](CVertex* one, CVertex* other) {
+    one->AddNeighbor(other);
+    other->AddNeighbor(one);
+  };
   CountedVertex a(CFPPoint(0, 0), destroyed), b(CFPPoint(10, 10), destroyed), stranger(CFPPoint(5, 5), destroyed);
   {
     CVertexList vertices;
     auto* doomed = new CountedVertex(CFPPoint(10, 0), destroyed);
     for (CVertex* vertex : std::initializer_list<CVertex*>{&a, doomed, &b}) vertices.AddVertex(vertex);
-    for (CVertex* end : {&a, &b}) {
-      doomed->AddNeighbor(end);
-      end->AddNeighbor(doomed);
-    }
+    for (CVertex* end : {&a, &b}) link(doomed, end);
     a.AddNeighbor(&b);
     vertices.DeleteVertex(doomed);
     EXPECT_EQ(destroyed, 1);
     EXPECT_EQ(NeighborsOf(a), Vertices{&b});
     EXPECT_EQ(NeighborsOf(b), Vertices{});
 
-    stranger.AddNeighbor(&b);
-    b.AddNeighbor(&stranger);
+    link(&stranger, &b);
     EXPECT_THROW(vertices.DeleteVertex(&stranger), CInvalidArgException);
     EXPECT_EQ(NeighborsOf(b), Vertices{});
     EXPECT_EQ(Listed(vertices), (Vertices{&a, &b}));

@@ -3,8 +3,6 @@
 
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "fpgeom/fpgeom.h"
 #include "support/CheckedTopology.h"
 #include "support/Shapes.h"
@@ -14,11 +12,6 @@ namespace topology_test {
 using Links = std::vector<CFPPolygon*>;
 using Vertices = std::vector<CVertex*>;
 using namespace fpgeom::test;
-
-inline void ExpectAt(const CFPPoint& point, double x, double y) {
-  EXPECT_EQ(point.x, x);
-  EXPECT_EQ(point.y, y);
-}
 
 class CountedVertex : public CVertex {
  public:

@@ -26,10 +26,12 @@ using Bytes = std::vector<BYTE>;
 // caller owns or a region owns (its polygons) is not among them.
 std::vector<CObject*> HeldOnlyByLists(const std::vector<std::unique_ptr<CObject>>& owned) {
   std::set<const CObject*> reached;
-  for (const auto& object : owned) reached.insert(object.get());
-  std::vector<CObject*> held;
   std::vector<const CObject*> lists;
-  for (const auto& object : owned) lists.push_back(object.get());
+  for (const auto& object : owned) {
+    reached.insert(object.get());
+    lists.push_back(object.get());
+  }
+  std::vector<CObject*> held;
   while (!lists.empty()) {
     const CObject* next = lists.back();
     lists.pop_back();

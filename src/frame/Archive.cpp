@@ -325,16 +325,19 @@ class MadeObjects {
 
   static void Hear(void* context, const CObject* deleted) {
     auto& made = *static_cast<MadeObjects*>(context);
-    const auto at = std::lower_bound(made.m_objects.begin(), made.m_objects.end(), deleted, std::less<>());
-    if (at != made.m_objects.end() && *at == deleted) made.m_deleted[at - made.m_objects.begin()] = true;
+    const std::size_t index = made.IndexOf(deleted);
+    if (index < made.m_objects.size() && made.m_objects[index] == deleted) made.m_deleted[index] = true;
   }
 
-  bool IsDeleted(const CObject* object) const {
-    const auto at = std::lower_bound(m_objects.begin(), m_objects.end(), object, std::less<>());
-    return m_deleted[at - m_objects.begin()];
-  }
+  // For an object the record made.
+  bool IsDeleted(const CObject* object) const { return m_deleted[IndexOf(object)]; }
 
  private:
+  std::size_t IndexOf(const CObject* object) const {
+    return static_cast<std::size_t>(std::lower_bound(m_objects.begin(), m_objects.end(), object, std::less<>()) -
+                                    m_objects.begin());
+  }
+
   std::vector<const CObject*> m_objects;
   std::vector<bool> m_deleted;
 };

@@ -26,6 +26,7 @@ void CObject::operator delete(void* pObject) noexcept {
   fpgeom::detail::DeletionWatch::Deleted(static_cast<const CObject*>(pObject));
   ::operator delete(pObject);
 }
+
 void CObject::Serialize(CArchive&) {}
 void CObject::AssertValid() const {}
 void CObject::Dump(std::ostream&) const {}

@@ -90,7 +90,7 @@ def main():
     parser.add_argument("--ring-points", type=int, default=1000)
     parser.add_argument("--repeats", type=int, default=3)
     parser.add_argument("--dask-points", type=int, default=10_000_000)
-    parser.add_argument("--dask-chunk", type=int, default=500_000)
+    parser.add_argument("--dask-chunk", type=int, default=1_000_000)
     parser.add_argument("--skip-dask", action="store_true")
     args = parser.parse_args()
     agree = containment(args.points, args.ring_points, args.repeats)

@@ -53,6 +53,16 @@ void IntersectRect(benchmark::State& state, Shape shape) {
   }
 }
 
+// The copy that each IntersectRect iteration above makes, alone: the floor
+// of that workload that no clipping work can lower.
+void PolygonCopy(benchmark::State& state, Shape shape) {
+  const CFPPolygon polygon = PolygonOf(shape, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    CFPPolygon copy(polygon);
+    benchmark::DoNotOptimize(copy.getCount());
+  }
+}
+
 void IntegerClipping(benchmark::State& state, Shape shape) {
   std::vector<tagPOINT> points;
   for (const auto& vertex : MakeRing(shape, static_cast<int>(state.range(0)))) {
@@ -162,6 +172,7 @@ BENCHMARK_CAPTURE(PtInPolygon, star, Shape::kStar)->Name("PtInPolygon/fpgeom/sta
 BENCHMARK_CAPTURE(PtInPolygon, crossing, Shape::kCrossing)->Name("PtInPolygon/fpgeom/crossing")->Apply([](auto* b) { UpTo(b, 10000); });
 BENCHMARK_CAPTURE(DistanceFromPoint, regular, Shape::kRegular)->Name("DistanceFromPoint/fpgeom/regular")->Apply(AllSizes);
 BENCHMARK_CAPTURE(IntersectRect, regular, Shape::kRegular)->Name("IntersectRect/fpgeom/regular")->Apply(AllSizes);
+BENCHMARK_CAPTURE(PolygonCopy, regular, Shape::kRegular)->Name("PolygonCopy/fpgeom/regular")->Apply(AllSizes);
 BENCHMARK_CAPTURE(IntegerClipping, regular, Shape::kRegular)->Name("IntegerClipping/fpgeom/regular")->Apply(AllSizes);
 BENCHMARK_CAPTURE(SelfIntersection, regular, Shape::kRegular)->Name("SelfIntersection/fpgeom/regular")->Apply(AllSizes);
 BENCHMARK_CAPTURE(SelfIntersection, star, Shape::kStar)->Name("SelfIntersection/fpgeom/star")->Apply(AllSizes);

@@ -84,9 +84,11 @@ def classify_on_cluster(region, points, chunk, workers, seed):
         # on worker k mod n. Left to itself the scheduler puts sibling tasks
         # on one worker and waits for work stealing to spread them, and with
         # ten or twenty chunks the last ones can still end up on one worker.
+        # The placement is a preference only: a chunk can still go elsewhere
+        # when its worker is lost or falls behind.
         started = time.perf_counter()
         futures = [client.submit(count_inside, shared, seed, index, size, pure=False,
-                                 workers=[addresses[index % len(addresses)]])
+                                 workers=[addresses[index % len(addresses)]], allow_other_workers=True)
                    for index, size in chunks(points, chunk)]
         total = sum(client.gather(futures))
         return total, time.perf_counter() - started

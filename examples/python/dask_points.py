@@ -21,8 +21,7 @@ SAMPLE = pathlib.Path(__file__).resolve().parent.parent / "data" / "sample.wkt"
 
 # Points are drawn and classified this many at a time: a chunk then needs
 # only 1 MiB of coordinates however large it is, so a fresh worker faults in
-# a few hundred pages for its first chunk rather than thousands, and the
-# points are still in cache when they are classified.
+# a few hundred pages for its first chunk rather than thousands.
 BLOCK = 65_536
 
 
